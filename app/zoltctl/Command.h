@@ -1,0 +1,26 @@
+// A zoltctl command: its name, its help and what it runs.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zoltctl {
+
+enum ExitCode {
+    kExitOk = 0,
+    kExitProblems = 1,   // check found problems; a transfer failed
+    kExitFileError = 2,  // a file could not be opened, read to its end or written
+    kExitUsage = 64,
+};
+
+struct Command {
+    const char* Name;
+    const char* Summary;  // one line for the command list
+    const char* Usage;    // the full help of the command
+    int (*Run)(const std::vector<std::string>& args);
+};
+
+// new, list, check, export.
+const std::vector<Command>& FileCommands();
+
+}  // namespace zoltctl

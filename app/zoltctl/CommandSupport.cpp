@@ -1,0 +1,36 @@
+// Shared pieces of the zoltctl commands.
+#include "app/zoltctl/CommandSupport.h"
+
+#include <algorithm>
+#include <iostream>
+
+#include "app/zoltctl/Command.h"
+#include "files/ProgramFile.h"
+#include "model/Program.h"
+
+namespace zoltctl {
+
+bool LoadCompleteProgram(const std::string& path, model::Program& program) {
+    const files::LoadReport report = files::LoadProgram(program, path);
+    if (report.Complete) return true;
+    std::cerr << "zoltctl: " << report.Message(path) << "\n";
+    return false;
+}
+
+int UsageError(const char* command, const std::string& message, const char* usage) {
+    std::cerr << "zoltctl " << command << ": " << message << "\n\n" << usage;
+    return kExitUsage;
+}
+
+bool TakeOption(std::vector<std::string>& args, const std::string& name, std::string& value) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != name) continue;
+        value = i + 1 < args.size() ? args[i + 1] : std::string();
+        args.erase(args.begin() + static_cast<long>(i),
+                   args.begin() + static_cast<long>(std::min(i + 2, args.size())));
+        return true;
+    }
+    return false;
+}
+
+}  // namespace zoltctl

@@ -1,0 +1,14 @@
+// Default I/O names.
+#include "hardware/IOTables.h"
+
+namespace hardware {
+
+IONameTable DefaultIONames() {
+    IONameTable names;
+    for (int k = 0; k < kIONumberCount; ++k) {
+        names[k][kInput] = names[k][kOutput] = std::to_string(k);
+    }
+    return names;
+}
+
+}  // namespace hardware

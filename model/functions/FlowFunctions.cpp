@@ -1,0 +1,75 @@
+// Blank, Wait, Repeat Lines, Control a Page and End Page lines.
+#include "model/Program.h"
+#include "model/TextFormat.h"
+#include "model/functions/Families.h"
+#include "model/functions/LineRules.h"
+
+namespace model::families {
+
+namespace {
+
+constexpr long kMaxRepeatCount = 59999;
+
+std::string DescribeBlank(const Program&, const PgmRecord&) { return "Blank"; }
+
+std::string DescribeEndPage(const Program&, const PgmRecord&) { return "End Page"; }
+
+void CheckNothing(const LineContext&, const PgmRecord&, std::vector<LineError>&) {}
+
+std::string DescribeWait(const Program&, const PgmRecord& r) {
+    const double seconds = (r.P1() * 256 + r.P2()) + r.P3() / 100.0;
+    return "Wait " + Fix2(seconds) + rules::SecondsUnit(seconds);
+}
+
+void CheckWait(const LineContext&, const PgmRecord& r, std::vector<LineError>& e) {
+    if (rules::Hundredths(r.P1() * 256L + r.P2(), r.P3()) > rules::kMaxHundredths) {
+        e.push_back({40, ""});
+    }
+}
+
+long RepeatCount(const PgmRecord& r) { return r.P2() * 256L + r.P3(); }
+
+std::string DescribeRepeat(const Program&, const PgmRecord& r) {
+    return "Repeat from Line " + Dec(r.P1() + 1) + ", " + Dec(RepeatCount(r)) +
+           rules::TimesUnit(RepeatCount(r));
+}
+
+void CheckRepeat(const LineContext& ctx, const PgmRecord& r, std::vector<LineError>& e) {
+    if (ctx.firstLineOfPage) e.push_back({1, ""});
+    const bool pageA = ctx.page == 0;
+    rules::CheckPageLimit(pageA, r.P1() > (pageA ? 199 : 74), e);
+    if (RepeatCount(r) > kMaxRepeatCount) e.push_back({41, ""});
+}
+
+std::string DescribeControlPage(const Program&, const PgmRecord& r) {
+    const std::string page(1, static_cast<char>(64 + r.P1()));
+    switch (r.P2()) {
+        case 1: return "Freeze Page " + page;
+        case 2: return "Thaw Page " + page;
+        case 3: return "Reset Page " + page;
+        case 4: return "Move Page " + page + " to Line " + Dec(r.P3() + 1);
+        default: return std::string();
+    }
+}
+
+// Only a move names a line, and the limit is that of the page it moves.
+void CheckControlPage(const LineContext&, const PgmRecord& r, std::vector<LineError>& e) {
+    if (r.P2() != 4) return;
+    if (r.P1() == 1) rules::CheckPageLimit(true, r.P3() > 199, e);
+    if (r.P1() >= 2) rules::CheckPageLimit(false, r.P3() > 74, e);
+}
+
+}  // namespace
+
+const std::vector<FunctionInfo>& Flow() {
+    static const std::vector<FunctionInfo> table{
+        {0, 0, FunctionGroup::Blank, DescribeBlank, CheckNothing},
+        {9, 9, FunctionGroup::Wait, DescribeWait, CheckWait},
+        {10, 10, FunctionGroup::RepeatLines, DescribeRepeat, CheckRepeat},
+        {11, 11, FunctionGroup::ControlPage, DescribeControlPage, CheckControlPage},
+        {12, 12, FunctionGroup::EndPage, DescribeEndPage, CheckNothing},
+    };
+    return table;
+}
+
+}  // namespace model::families

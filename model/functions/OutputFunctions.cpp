@@ -1,0 +1,93 @@
+// Output and Check Output lines.
+#include "model/Program.h"
+#include "model/TextFormat.h"
+#include "model/functions/Families.h"
+#include "model/functions/LineRules.h"
+
+namespace model::families {
+
+namespace {
+
+using hardware::kOutput;
+using rules::IOText;
+
+constexpr int kAnalogFull = 160;  // 100 percent
+
+// The percentage text of an analog byte: BCD reads as its digits, 160 and up as a number.
+std::string Percent(int p3) { return p3 < kAnalogFull ? Hex(p3) : Dec(p3 - 60); }
+
+std::string DescribeOn(const Program& program, const PgmRecord& r) {
+    return "Turn ON Output " + IOText(program, r.P1(), kOutput);
+}
+
+std::string DescribeOff(const Program& program, const PgmRecord& r) {
+    return "Turn OFF Output " + IOText(program, r.P1(), kOutput);
+}
+
+void CheckSwitch(const LineContext& ctx, const PgmRecord& r, std::vector<LineError>& e) {
+    rules::CheckInstalled(ctx, r.P1(), kOutput, 30, "", e);
+}
+
+std::string DescribeTimed(const Program& program, const PgmRecord& r) {
+    const double seconds = (r.P2() * 256 + r.P3()) + (r.F() - 128) / 100.0;
+    return DescribeOn(program, r) + " for " + Fix2(seconds) + rules::SecondsUnit(seconds);
+}
+
+void CheckTimed(const LineContext& ctx, const PgmRecord& r, std::vector<LineError>& e) {
+    rules::CheckInstalled(ctx, r.P1(), kOutput, 30, "", e);
+    if (rules::Hundredths(r.P2() * 256L + r.P3(), r.F() - 128) > rules::kMaxHundredths) {
+        e.push_back({40, ""});
+    }
+}
+
+std::string DescribeAnalog(const Program& program, const PgmRecord& r, const char* verb,
+                           const char* preposition) {
+    return std::string(verb) + " Output " + IOText(program, r.P1(), kOutput) + preposition +
+           Percent(r.P3()) + "%";
+}
+
+std::string DescribeSet(const Program& program, const PgmRecord& r) {
+    return DescribeAnalog(program, r, "Set", " to ");
+}
+
+std::string DescribeIncrease(const Program& program, const PgmRecord& r) {
+    return DescribeAnalog(program, r, "Increase", " by ");
+}
+
+// The two blanks after "by" are the controller's own text.
+std::string DescribeDecrease(const Program& program, const PgmRecord& r) {
+    return DescribeAnalog(program, r, "Decrease", " by  ");
+}
+
+void CheckAnalog(const LineContext& ctx, const PgmRecord& r, std::vector<LineError>& e) {
+    rules::CheckInstalled(ctx, r.P1(), kOutput, 30, "", e);
+    if (rules::IsDigital(ctx, r.P1(), kOutput)) e.push_back({31, ""});
+    if (r.P3() > kAnalogFull) e.push_back({32, ""});
+}
+
+std::string DescribeCheckOutput(const Program& program, const PgmRecord& r) {
+    return "Check Output " + IOText(program, r.P1(), kOutput) + rules::StatusText(r.P2()) +
+           rules::JumpText(r.P3());
+}
+
+void CheckCheckOutput(const LineContext& ctx, const PgmRecord& r, std::vector<LineError>& e) {
+    rules::CheckInstalled(ctx, r.P1(), kOutput, 30, "", e);
+    rules::CheckJumpLine(ctx, r.P3(), e);
+}
+
+}  // namespace
+
+const std::vector<FunctionInfo>& Outputs() {
+    static const std::vector<FunctionInfo> table{
+        {255, 255, FunctionGroup::Output, DescribeOn, CheckSwitch},
+        {254, 254, FunctionGroup::Output, DescribeOff, CheckSwitch},
+        {253, 253, FunctionGroup::Output, DescribeSet, CheckAnalog},
+        {252, 252, FunctionGroup::Output, DescribeIncrease, CheckAnalog},
+        {251, 251, FunctionGroup::Output, DescribeDecrease, CheckAnalog},
+        {128, 227, FunctionGroup::Output, DescribeTimed, CheckTimed},
+        {8, 8, FunctionGroup::CheckOutput, DescribeCheckOutput, CheckCheckOutput},
+    };
+    return table;
+}
+
+}  // namespace model::families
