@@ -19,11 +19,14 @@ namespace {
 
 constexpr std::size_t kChunk = 64 * 1024;
 
-std::string SystemError(const std::string& what) { return what + ": " + std::strerror(errno); }
+std::string SystemError(const std::string& what) {
+    return what + ": " + std::strerror(errno);
+}
 
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
+    if (slash == std::string::npos)
+        return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
@@ -37,14 +40,16 @@ std::string ResolveTarget(const std::string& path) {
     struct stat info;
     if (lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
         char resolved[PATH_MAX];
-        if (realpath(path.c_str(), resolved) != nullptr) return resolved;
+        if (realpath(path.c_str(), resolved) != nullptr)
+            return resolved;
     }
     return path;
 }
 
 mode_t ModeFor(const std::string& target) {
     struct stat info;
-    if (stat(target.c_str(), &info) == 0) return info.st_mode & 07777;
+    if (stat(target.c_str(), &info) == 0)
+        return info.st_mode & 07777;
     const mode_t mask = umask(0);
     umask(mask);
     return 0666 & ~mask;
@@ -56,10 +61,12 @@ std::string WriteAll(int fd, std::string_view bytes) {
         const std::size_t chunk = std::min(kChunk, bytes.size() - done);
         const ssize_t n = ::write(fd, bytes.data() + done, chunk);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return SystemError("cannot write");
         }
-        if (n == 0) return "cannot write: the disk accepts no more data";
+        if (n == 0)
+            return "cannot write: the disk accepts no more data";
         done += static_cast<std::size_t>(n);
     }
     return {};
@@ -73,17 +80,22 @@ std::string WriteFileAtomically(const std::string& path, std::string_view bytes)
     std::vector<char> name(temp.begin(), temp.end());
     name.push_back('\0');
     const int fd = mkstemp(name.data());
-    if (fd < 0) return SystemError("cannot create a file in " + FolderOf(target));
+    if (fd < 0)
+        return SystemError("cannot create a file in " + FolderOf(target));
     temp = name.data();
 
     std::string error = WriteAll(fd, bytes);
-    if (error.empty() && fchmod(fd, ModeFor(target)) != 0) error = SystemError("cannot set mode");
-    if (error.empty() && fsync(fd) != 0) error = SystemError("cannot flush to disk");
-    if (::close(fd) != 0 && error.empty()) error = SystemError("cannot close");
+    if (error.empty() && fchmod(fd, ModeFor(target)) != 0)
+        error = SystemError("cannot set mode");
+    if (error.empty() && fsync(fd) != 0)
+        error = SystemError("cannot flush to disk");
+    if (::close(fd) != 0 && error.empty())
+        error = SystemError("cannot close");
     if (error.empty() && std::rename(temp.c_str(), target.c_str()) != 0) {
         error = SystemError("cannot replace " + target);
     }
-    if (!error.empty()) ::unlink(temp.c_str());
+    if (!error.empty())
+        ::unlink(temp.c_str());
     return error;
 }
 
@@ -104,8 +116,10 @@ bool ReadFilePrefix(const std::string& path, std::size_t maxBytes, std::string& 
     char buffer[kChunk];
     while (bytes.size() < maxBytes) {
         const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, maxBytes - bytes.size()));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
         bytes.append(buffer, static_cast<std::size_t>(n));
     }
     ::close(fd);

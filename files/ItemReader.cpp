@@ -3,6 +3,8 @@
 
 #include <cstdlib>
 
+#include "model/Cp1252.h"
+
 namespace files {
 
 bool ItemReader::AtLineEnd() const {
@@ -10,14 +12,17 @@ bool ItemReader::AtLineEnd() const {
 }
 
 void ItemReader::ConsumeLineEnd() {
-    if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n') ++pos_;
+    if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n')
+        ++pos_;
     ++pos_;
     ++line_;
 }
 
 void ItemReader::SkipSeparator() {
-    while (pos_ < text_.size() && text_[pos_] != ',' && !AtLineEnd()) ++pos_;
-    if (pos_ >= text_.size()) return;
+    while (pos_ < text_.size() && text_[pos_] != ',' && !AtLineEnd())
+        ++pos_;
+    if (pos_ >= text_.size())
+        return;
     if (text_[pos_] == ',') {
         ++pos_;
     } else {
@@ -26,7 +31,8 @@ void ItemReader::SkipSeparator() {
 }
 
 bool ItemReader::NextItem(std::string& out, bool& quoted) {
-    while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
+    while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t'))
+        ++pos_;
     itemLine_ = line_;
     if (pos_ >= text_.size()) {
         failure_ = "the file ends here";
@@ -36,14 +42,17 @@ bool ItemReader::NextItem(std::string& out, bool& quoted) {
     quoted = text_[pos_] == '"';
     if (quoted) {
         const std::size_t start = ++pos_;
-        while (pos_ < text_.size() && text_[pos_] != '"' && !AtLineEnd()) ++pos_;
+        while (pos_ < text_.size() && text_[pos_] != '"' && !AtLineEnd())
+            ++pos_;
         end = pos_;
         out.assign(text_.substr(start, end - start));
     } else {
         const std::size_t start = pos_;
-        while (pos_ < text_.size() && text_[pos_] != ',' && !AtLineEnd()) ++pos_;
+        while (pos_ < text_.size() && text_[pos_] != ',' && !AtLineEnd())
+            ++pos_;
         end = pos_;
-        while (end > start && (text_[end - 1] == ' ' || text_[end - 1] == '\t')) --end;
+        while (end > start && (text_[end - 1] == ' ' || text_[end - 1] == '\t'))
+            --end;
         out.assign(text_.substr(start, end - start));
     }
     SkipSeparator();
@@ -56,13 +65,18 @@ bool ItemReader::NextItem(std::string& out, bool& quoted) {
 
 bool ItemReader::ReadString(std::string& out) {
     bool quoted = false;
-    return NextItem(out, quoted);
+    if (!NextItem(out, quoted))
+        return false;
+    if (!quoted)
+        out = model::StorableText(out);
+    return true;
 }
 
 bool ItemReader::ReadInteger(int16_t& out) {
     std::string item;
     bool quoted = false;
-    if (!NextItem(item, quoted)) return false;
+    if (!NextItem(item, quoted))
+        return false;
     if (quoted) {
         failure_ = "a text stands where a number belongs";
         return false;

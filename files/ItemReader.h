@@ -9,9 +9,10 @@ namespace files {
 
 // Items are separated by a comma or a line end (CR LF, LF or CR). A quoted item runs to its
 // closing double quote (or the line end) and comes back without the quotes; anything between
-// the closing quote and the next separator is skipped. An unquoted item is trimmed of blanks.
+// the closing quote and the next separator is skipped. An unquoted item is trimmed of blanks,
+// and a double quote inside it becomes an apostrophe, as any text the program stores.
 class ItemReader {
-public:
+  public:
     static constexpr std::size_t kMaxItemLength = 65536;
 
     explicit ItemReader(std::string_view text) : text_(text) {}
@@ -25,7 +26,7 @@ public:
     // 1-based line of the item read last, or of the failing one.
     int Line() const { return itemLine_; }
 
-private:
+  private:
     bool NextItem(std::string& out, bool& quoted);
     void SkipSeparator();
     bool AtLineEnd() const;

@@ -15,8 +15,8 @@ namespace files {
 namespace {
 
 constexpr const char* kBetaVersion = "beta";
-constexpr const char* kFirstNamedVersion = "1.1.3";   // I/O names follow the records
-constexpr const char* kFirstPanelVersion = "2.2.0";   // panel tables follow the names
+constexpr const char* kFirstNamedVersion = "1.1.3";  // I/O names follow the records
+constexpr const char* kFirstPanelVersion = "2.2.0";  // panel tables follow the names
 constexpr std::size_t kMaxFileBytes = 64u << 20;
 
 // Names an item for the report: a printf pattern with up to two numbers, formatted only when
@@ -30,29 +30,28 @@ struct Where {
 // Reads items in file order, stopping for good at the first one that fails and remembering
 // which it was.
 class Items {
-public:
+  public:
     Items(std::string_view text, LoadReport& report) : reader_(text), report_(report) {}
 
     bool Text(const Where& where, std::string& out) {
-        if (!ok_) return false;
-        std::string item;
-        ok_ = reader_.ReadString(item);
-        if (ok_) {
-            out = model::StorableText(item);
-        } else {
+        if (!ok_)
+            return false;
+        ok_ = reader_.ReadString(out);
+        if (!ok_)
             Fail(where);
-        }
         return ok_;
     }
 
     bool Number(const Where& where, int16_t& out) {
-        if (!ok_) return false;
+        if (!ok_)
+            return false;
         ok_ = reader_.ReadInteger(out);
-        if (!ok_) Fail(where);
+        if (!ok_)
+            Fail(where);
         return ok_;
     }
 
-private:
+  private:
     void Fail(const Where& where) {
         char text[96];
         std::snprintf(text, sizeof text, where.pattern, where.a, where.b);
@@ -78,14 +77,16 @@ struct PanelWhere {
 constexpr PanelWhere kTimerWhere{"timer %d name", "timer %d word %d", "timer message %d top line",
                                  "timer message %d bottom line", "timer panel word %d"};
 constexpr PanelWhere kCounterWhere{"counter %d name", "counter %d word %d",
-                                   "counter message %d top line",
-                                   "counter message %d bottom line", "counter panel word %d"};
+                                   "counter message %d top line", "counter message %d bottom line",
+                                   "counter panel word %d"};
 
 bool ReadPanelTables(Items& items, const PanelWhere& where, panels::PanelTables& tables) {
     for (int e = 0; e < panels::kEntryCount; ++e) {
-        if (!items.Text({where.name, e + 1}, tables.Data[e].Name)) return false;
+        if (!items.Text({where.name, e + 1}, tables.Data[e].Name))
+            return false;
         for (int w = 0; w < panels::kEntryWordCount; ++w) {
-            if (!items.Number({where.word, e + 1, w}, tables.Data[e].Words[w])) return false;
+            if (!items.Number({where.word, e + 1, w}, tables.Data[e].Words[w]))
+                return false;
         }
     }
     for (int m = 0; m < panels::kMessageCount; ++m) {
@@ -95,17 +96,20 @@ bool ReadPanelTables(Items& items, const PanelWhere& where, panels::PanelTables&
         }
     }
     for (int w = 0; w < panels::kPanelWordCount; ++w) {
-        if (!items.Number({where.panel, w}, tables.Panel[w])) return false;
+        if (!items.Number({where.panel, w}, tables.Panel[w]))
+            return false;
     }
     return true;
 }
 
 bool ReadBody(Items& items, model::Program& program) {
     std::string first;
-    if (!items.Text({"the first line"}, first)) return false;
+    if (!items.Text({"the first line"}, first))
+        return false;
     int nextPage = 0;
     if (first == kFileHeader) {
-        if (!items.Text({"the version"}, program.FileVersion)) return false;
+        if (!items.Text({"the version"}, program.FileVersion))
+            return false;
     } else {
         program.PageName[0] = first;
         program.FileVersion = kBetaVersion;
@@ -118,34 +122,42 @@ bool ReadBody(Items& items, model::Program& program) {
     }
     for (int r = 0; r < model::kRecordCount; ++r) {
         model::PgmRecord& record = program.PgmData[r];
-        if (!items.Text({"record %d, comment", r}, record.Comment)) return false;
+        if (!items.Text({"record %d, comment", r}, record.Comment))
+            return false;
         for (int b = 0; b < 4; ++b) {
-            if (!items.Number({"record %d, code byte %d", r, b}, record.Code[b])) return false;
+            if (!items.Number({"record %d, code byte %d", r, b}, record.Code[b]))
+                return false;
         }
     }
     const std::string& version = program.FileVersion;
-    if (version == kBetaVersion || version < kFirstNamedVersion) return true;
+    if (version == kBetaVersion || version < kFirstNamedVersion)
+        return true;
     for (int k = 0; k < hardware::kIONumberCount; ++k) {
         if (!items.Text({"the name of input %d", k}, program.IOName[k][hardware::kInput]) ||
             !items.Text({"the name of output %d", k}, program.IOName[k][hardware::kOutput])) {
             return false;
         }
     }
-    if (version < kFirstPanelVersion) return true;
+    if (version < kFirstPanelVersion)
+        return true;
     return ReadPanelTables(items, kTimerWhere, program.Tmr) &&
            ReadPanelTables(items, kCounterWhere, program.Ctr);
 }
 
 void ClearForLoad(model::Program& program) {
-    for (std::string& name : program.PageName) name.clear();
-    for (model::PgmRecord& record : program.PgmData) record = model::PgmRecord();
+    for (std::string& name : program.PageName)
+        name.clear();
+    for (model::PgmRecord& record : program.PgmData)
+        record = model::PgmRecord();
     program.IOName = hardware::DefaultIONames();
     program.PgmChanged = false;
     program.LoadOK = false;
 }
 
 class FileWriter {
-public:
+  public:
+    FileWriter() { out_.reserve(kTypicalSize); }
+
     void Texts(const std::string& a, const std::string& b) {
         Quoted(a);
         out_ += ',';
@@ -159,17 +171,21 @@ public:
     template <typename Words>
     void Numbers(const Words& words, std::size_t first) {
         for (std::size_t i = first; i < first + 4; ++i) {
-            if (i != first) out_ += ',';
+            if (i != first)
+                out_ += ',';
             out_ += std::to_string(words[i]);
         }
         End();
     }
     std::string Take() { return std::move(out_); }
 
-private:
+  private:
+    // A full program with long comments is a few hundred kilobytes.
+    static constexpr std::size_t kTypicalSize = 256 * 1024;
+
     void Quoted(const std::string& value) {
         out_ += '"';
-        out_ += model::StorableText(value);
+        model::AppendStorableText(out_, value);
         out_ += '"';
     }
     void End() { out_ += "\r\n"; }
@@ -184,15 +200,18 @@ void WritePanelTables(FileWriter& out, const panels::PanelTables& tables) {
             out.Numbers(entry.Words, group);
         }
     }
-    for (const panels::PanelMessage& message : tables.Msg) out.Texts(message.Top, message.Bottom);
+    for (const panels::PanelMessage& message : tables.Msg)
+        out.Texts(message.Top, message.Bottom);
     out.Numbers(tables.Panel, 0);
 }
 
 }  // namespace
 
 std::string LoadReport::Message(const std::string& path) const {
-    if (!Opened) return path + ": " + Reason;
-    if (Complete) return {};
+    if (!Opened)
+        return path + ": " + Reason;
+    if (Complete)
+        return {};
     return path + ": reading stopped at line " + std::to_string(Line) + ", " + StoppedAt + ": " +
            Reason;
 }
@@ -211,7 +230,8 @@ LoadReport ReadProgramText(model::Program& program, std::string_view text) {
 LoadReport LoadProgram(model::Program& program, const std::string& path) {
     std::string bytes;
     LoadReport report;
-    if (!ReadFilePrefix(path, kMaxFileBytes, bytes, report.Reason)) return report;
+    if (!ReadFilePrefix(path, kMaxFileBytes, bytes, report.Reason))
+        return report;
     report = ReadProgramText(program, bytes);
     program.PgmFile = path;
     return report;
@@ -221,12 +241,14 @@ std::string ProgramFileText(const model::Program& program) {
     FileWriter out;
     out.Line(kFileHeader);
     out.Line(model::kAppVersion);
-    for (const std::string& name : program.PageName) out.Line(name);
+    for (const std::string& name : program.PageName)
+        out.Line(name);
     for (const model::PgmRecord& record : program.PgmData) {
         out.Line(record.Comment);
         out.Numbers(record.Code, 0);
     }
-    for (const auto& names : program.IOName) out.Texts(names[0], names[1]);
+    for (const auto& names : program.IOName)
+        out.Texts(names[0], names[1]);
     WritePanelTables(out, program.Tmr);
     WritePanelTables(out, program.Ctr);
     return out.Take();

@@ -4,6 +4,7 @@
 #include "files/AtomicFile.h"
 #include "hardware/HardwareConfig.h"
 #include "model/LineText.h"
+#include "model/PageListing.h"
 #include "model/Program.h"
 #include "model/TextFormat.h"
 
@@ -17,18 +18,21 @@ using model::PadToColumn;
 using model::SpacedNumber;
 
 constexpr int kEndPage = 12;
-constexpr int kRemember = 128;  // option word bit: adjustments saved / changes remembered
+constexpr int kRemember = 128;   // option word bit: adjustments saved / changes remembered
 constexpr int kSetOrReset = 64;  // option word bit: display set time / allow panel reset
 
 class Listing {
-public:
+  public:
+    // A full program exports to about 200 KB; growing by doubling would copy it several times.
+    Listing() { out_.reserve(256 * 1024); }
+
     void Line(const std::string& text = std::string()) {
         out_ += text;
         out_ += "\r\n";
     }
     std::string Take() { return std::move(out_); }
 
-private:
+  private:
     std::string out_;
 };
 
@@ -49,9 +53,10 @@ void ExportPage(Listing& out, const model::Program& program, int page) {
         out.Line(std::string(5 - number.size(), ' ') + number + std::string(10, ' ') +
                  model::DescribeLine(program, r));
         for (std::string_view piece : model::CommentPieces(program.PgmData[r].Comment)) {
-            out.Line(std::string(20, ' ') + std::string(piece));
+            out.Line(model::CommentRowText(piece));
         }
-        if (program.PgmData[r].F() == kEndPage) break;
+        if (program.PgmData[r].F() == kEndPage)
+            break;
     }
     out.Line();
     out.Line();
@@ -62,7 +67,8 @@ void ExportNames(Listing& out, const model::Program& program, int base, hardware
     const char* word = d == hardware::kInput ? "Input " : "Output ";
     for (int k = base; k <= base + 9; ++k) {
         const std::string& name = program.IOName[k][d];
-        if (model::LeadingNumber(name) == k) continue;
+        if (model::LeadingNumber(name) == k)
+            continue;
         std::string line;
         out.Line(At(line, 22, word + Dec(k) + " is named " + name));
     }
@@ -79,7 +85,8 @@ void ExportSetup(Listing& out, const model::Program& program) {
             At(line, 16,
                "Installed with " + SpacedNumber(reg.Code[0]) + " inputs  &  " +
                    SpacedNumber(reg.Code[1]) + " outputs");
-            if (reg.Code[2] == 1) line += "  as Analog I/O";
+            if (reg.Code[2] == 1)
+                line += "  as Analog I/O";
         } else {
             At(line, 16, "Not Installed");
         }
@@ -97,16 +104,18 @@ void ExportSetup(Listing& out, const model::Program& program) {
                                             : "Panel is Not Installed"));
 }
 
+// "Message m ......" with the top line after it, then the bottom line on a line of its own.
 void ExportMessages(Listing& out, const panels::PanelTables& tables) {
     for (int m = 0; m < panels::kMessageCount; ++m) {
-        out.Line("Message " + Dec(m + 1) + " ......");
-        const std::pair<const char*, const std::string*> lines[] = {
+        std::string line = "Message " + Dec(m + 1) + " ......";
+        const std::pair<const char*, const std::string*> texts[] = {
             {"Top Line =", &tables.Msg[m].Top}, {"Bottom Line =", &tables.Msg[m].Bottom}};
-        for (const auto& [label, text] : lines) {
-            std::string line;
+        for (const auto& [label, text] : texts) {
             At(line, 18, label);
-            if (!text->empty()) At(line, 32, "'" + *text + "'");
+            if (!text->empty())
+                At(line, 32, "'" + *text + "'");
             out.Line(line);
+            line.clear();
         }
         out.Line();
     }
@@ -132,8 +141,9 @@ void ExportTimers(Listing& out, const model::Program& program) {
         out.Line(At(line, 60, "Low Limit = " + Seconds(e, 8)));
         line.clear();
         At(line, 16, e.Words[12] & kSetOrReset ? "Display set time" : "Display time left");
-        out.Line(At(line, 38, e.Words[12] & kRemember ? "Allow adjustments to be saved"
-                                                      : "Do not allow adjustments to be saved"));
+        out.Line(At(line, 38,
+                    e.Words[12] & kRemember ? "Allow adjustments to be saved"
+                                            : "Do not allow adjustments to be saved"));
         out.Line();
     }
     out.Line();
@@ -177,7 +187,8 @@ void ExportCounters(Listing& out, const model::Program& program) {
 
 std::string ExportText(const model::Program& program) {
     Listing out;
-    for (int page = 0; page < model::kPageCount; ++page) ExportPage(out, program, page);
+    for (int page = 0; page < model::kPageCount; ++page)
+        ExportPage(out, program, page);
     ExportSetup(out, program);
     ExportTimers(out, program);
     ExportCounters(out, program);

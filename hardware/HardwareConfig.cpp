@@ -30,7 +30,9 @@ const std::array<BlockPosition, kPositionCount>& BlockPositions() {
     return positions;
 }
 
-int ConfigRegisterInListingOrder(int i) { return BlockPositions()[i].ConfigRegister; }
+int ConfigRegisterInListingOrder(int i) {
+    return BlockPositions()[i].ConfigRegister;
+}
 
 void RebuildIOType(model::Program& program) {
     program.IOType = {};
@@ -47,16 +49,19 @@ void RebuildIOType(model::Program& program) {
 }
 
 int BcdNumber(int byte) {
-    if (byte < 0 || byte > 0x99) return -1;
+    if (byte < 0 || byte > 0x99)
+        return -1;
     const int high = byte >> 4;
     const int low = byte & 0x0F;
-    if (low > 9) return -1;
+    if (low > 9)
+        return -1;
     return high * 10 + low;
 }
 
 IOKind KindOfBcd(const model::Program& program, int bcdByte, Direction d) {
     const int k = BcdNumber(bcdByte);
-    if (k < 0) return kNotInstalled;
+    if (k < 0)
+        return kNotInstalled;
     return static_cast<IOKind>(program.IOType[k][d]);
 }
 

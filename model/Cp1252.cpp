@@ -35,7 +35,8 @@ void AppendUtf8(std::string& out, char32_t c) {
 // Decodes one UTF-8 character at text[i], advancing i; returns U+FFFD for a malformed one.
 char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
     const auto lead = static_cast<unsigned char>(text[i++]);
-    if (lead < 0x80) return lead;
+    if (lead < 0x80)
+        return lead;
     int extra = 0;
     char32_t c = 0;
     if ((lead & 0xE0) == 0xC0) {
@@ -60,9 +61,11 @@ char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
 }
 
 int Cp1252ByteOf(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<int>(c);
     for (std::size_t k = 0; k < kHighControls.size(); ++k) {
-        if (kHighControls[k] == c) return static_cast<int>(0x80 + k);
+        if (kHighControls[k] == c)
+            return static_cast<int>(0x80 + k);
     }
     return -1;
 }
@@ -72,7 +75,8 @@ int Cp1252ByteOf(char32_t c) {
 std::string Cp1252ToUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (char byte : text) AppendUtf8(out, UnicodeOf(static_cast<unsigned char>(byte)));
+    for (char byte : text)
+        AppendUtf8(out, UnicodeOf(static_cast<unsigned char>(byte)));
     return out;
 }
 
@@ -86,12 +90,23 @@ std::string Utf8ToCp1252(std::string_view text, char replacement) {
     return out;
 }
 
-std::string StorableText(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        if (c == '"') c = '\'';
-        if (c == '\r' || c == '\n') c = ' ';
+void AppendStorableText(std::string& out, std::string_view text) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '"' && c != '\r' && c != '\n')
+            continue;
+        out.append(text, start, i - start);
+        out.push_back(c == '"' ? '\'' : ' ');
+        start = i + 1;
     }
+    out.append(text, start);
+}
+
+std::string StorableText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    AppendStorableText(out, text);
     return out;
 }
 

@@ -19,4 +19,7 @@ std::string Utf8ToCp1252(std::string_view text, char replacement = '?');
 // blank, since the program file has no way to write either inside a text.
 std::string StorableText(std::string_view text);
 
+// Appends text to out the way StorableText gives it.
+void AppendStorableText(std::string& out, std::string_view text);
+
 }  // namespace model

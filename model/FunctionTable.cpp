@@ -9,7 +9,9 @@ namespace model {
 
 namespace {
 
-std::string DescribeUnknown(const Program&, const PgmRecord&) { return "Unknown Function Code"; }
+std::string DescribeUnknown(const Program&, const PgmRecord&) {
+    return "Unknown Function Code";
+}
 
 void CheckUnknown(const LineContext&, const PgmRecord&, std::vector<LineError>& e) {
     e.push_back({0, ""});
@@ -25,7 +27,8 @@ CodeIndex BuildIndex() {
     for (const auto* family : {&families::Flow(), &families::Inputs(), &families::Outputs(),
                                &families::Timer(), &families::Counter()}) {
         for (const FunctionInfo& info : *family) {
-            for (int f = info.FirstCode; f <= info.LastCode; ++f) index[f] = &info;
+            for (int f = info.FirstCode; f <= info.LastCode; ++f)
+                index[f] = &info;
         }
     }
     return index;
@@ -35,7 +38,8 @@ CodeIndex BuildIndex() {
 
 const FunctionInfo& LookupFunction(int f) {
     static const CodeIndex index = BuildIndex();
-    if (f < 0 || f > 255) return kUnknown;
+    if (f < 0 || f > 255)
+        return kUnknown;
     return *index[f];
 }
 

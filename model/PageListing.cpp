@@ -13,8 +13,8 @@ namespace {
 constexpr int kEndPage = 12;
 
 std::string LogRowText(int lineNumber, const LineError& error) {
-    return "Line " + Dec(lineNumber) + ":  " + error.Prefix + " " +
-           ErrorMessageText(error.Number) + " ";
+    return "Line " + Dec(lineNumber) + ":  " + error.Prefix + " " + ErrorMessageText(error.Number) +
+           " ";
 }
 
 }  // namespace
@@ -22,13 +22,25 @@ std::string LogRowText(int lineNumber, const LineError& error) {
 std::string LineRowText(int lineNumber, const std::string& description) {
     const std::string number = SpacedNumber(lineNumber);
     const int lead = 8 - 2 * static_cast<int>(number.size());
-    return std::string(lead > 0 ? lead : 0, ' ') + number + std::string(10, ' ') + description;
+    std::string row(lead > 0 ? lead : 0, ' ');
+    row.reserve(row.size() + number.size() + 10 + description.size());
+    row += number;
+    row.append(10, ' ');
+    row += description;
+    return row;
 }
 
-std::string CommentRowText(const std::string& piece) { return std::string(20, ' ') + piece; }
+std::string CommentRowText(std::string_view piece) {
+    std::string row;
+    row.reserve(20 + piece.size());
+    row.append(20, ' ');
+    row += piece;
+    return row;
+}
 
 PageListing ListPage(const Program& program, int page) {
     PageListing listing;
+    listing.Rows.reserve(64);
     const int base = PageBase(page);
     for (int r = base; r <= base + PageLast(page); ++r) {
         const int lineNumber = r - base + 1;
@@ -38,9 +50,10 @@ PageListing ListPage(const Program& program, int page) {
             listing.Errors.push_back({LogRowText(lineNumber, error), row});
         }
         for (std::string_view piece : CommentPieces(program.PgmData[r].Comment)) {
-            listing.Rows.push_back({CommentRowText(std::string(piece)), 0});
+            listing.Rows.push_back({CommentRowText(piece), 0});
         }
-        if (program.PgmData[r].F() == kEndPage) break;
+        if (program.PgmData[r].F() == kEndPage)
+            break;
     }
     return listing;
 }

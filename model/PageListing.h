@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace model {
@@ -29,6 +30,6 @@ PageListing ListPage(const Program& program, int page);
 std::string LineRowText(int lineNumber, const std::string& description);
 
 // Twenty blanks + piece: a comment row.
-std::string CommentRowText(const std::string& piece);
+std::string CommentRowText(std::string_view piece);
 
 }  // namespace model

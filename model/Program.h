@@ -14,7 +14,7 @@ namespace model {
 constexpr const char* kAppVersion = "2.2.1";
 
 class Program {
-public:
+  public:
     std::array<PgmRecord, kRecordCount> PgmData;
     std::array<std::string, kPageCount> PageName;
     hardware::IONameTable IOName = hardware::DefaultIONames();

@@ -11,7 +11,8 @@ namespace {
 unsigned SumRecords(const Program& program, int first, int last) {
     unsigned sum = 0;
     for (int r = first; r <= last; ++r) {
-        for (int16_t byte : program.PgmData[r].Code) sum += static_cast<unsigned>(byte);
+        for (int16_t byte : program.PgmData[r].Code)
+            sum += static_cast<unsigned>(byte);
     }
     return sum;
 }

@@ -13,7 +13,9 @@ constexpr std::size_t kCommentPieceCount = 4;
 
 }  // namespace
 
-std::string Dec(long value) { return std::to_string(value); }
+std::string Dec(long value) {
+    return std::to_string(value);
+}
 
 std::string Fix2(double value) {
     char text[48];
@@ -35,13 +37,15 @@ std::string Hex(int value) {
     return text;
 }
 
-std::string SpacedNumber(long value) { return value < 0 ? Dec(value) : " " + Dec(value); }
+std::string SpacedNumber(long value) {
+    return value < 0 ? Dec(value) : " " + Dec(value);
+}
 
 void PadToColumn(std::string& line, int column) {
     const std::size_t target = static_cast<std::size_t>(column - 1);
     if (line.size() < target) {
         line.append(target - line.size(), ' ');
-    } else {
+    } else if (line.size() > target) {
         line.push_back(' ');
     }
 }
@@ -49,7 +53,8 @@ void PadToColumn(std::string& line, int column) {
 double LeadingNumber(std::string_view text) {
     std::string compact;
     for (char c : text) {
-        if (c != ' ' && c != '\t') compact.push_back(c);
+        if (c != ' ' && c != '\t')
+            compact.push_back(c);
     }
     std::size_t i = 0;
     double sign = 1.0;
@@ -71,14 +76,13 @@ double LeadingNumber(std::string_view text) {
     return sign * value;
 }
 
-std::vector<std::string_view> CommentPieces(std::string_view comment) {
-    std::vector<std::string_view> pieces;
-    for (std::size_t k = 0; k < kCommentPieceCount; ++k) {
-        const std::size_t start = k * kCommentPieceLength;
-        if (start >= comment.size()) break;
-        pieces.push_back(comment.substr(start, kCommentPieceLength));
+CommentPieces::CommentPieces(std::string_view comment) {
+    for (; count_ < kCommentPieceCount; ++count_) {
+        const std::size_t start = count_ * kCommentPieceLength;
+        if (start >= comment.size())
+            break;
+        pieces_[count_] = comment.substr(start, kCommentPieceLength);
     }
-    return pieces;
 }
 
 }  // namespace model

@@ -1,9 +1,9 @@
 // Number and text formats shared by the line list, the export and the editors.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace model {
 
@@ -33,6 +33,18 @@ double LeadingNumber(std::string_view text);
 
 // The comment in pieces of 60 characters starting at characters 1, 61, 121 and 181, up to the
 // first empty piece.
-std::vector<std::string_view> CommentPieces(std::string_view comment);
+class CommentPieces {
+  public:
+    explicit CommentPieces(std::string_view comment);
+    const std::string_view* begin() const { return pieces_.data(); }
+    const std::string_view* end() const { return pieces_.data() + count_; }
+    std::size_t size() const { return count_; }
+    bool empty() const { return count_ == 0; }
+    std::string_view operator[](std::size_t i) const { return pieces_[i]; }
+
+  private:
+    std::array<std::string_view, 4> pieces_;
+    std::size_t count_ = 0;
+};
 
 }  // namespace model

@@ -40,7 +40,9 @@ struct PanelTables {
 };
 
 // 1, 2, 4 .. 128 for timer or counter n = 1..8, 0 otherwise: its bit in the panel words.
-constexpr int BitOfNumber(int n) { return n >= 1 && n <= 8 ? 1 << (n - 1) : 0; }
+constexpr int BitOfNumber(int n) {
+    return n >= 1 && n <= 8 ? 1 << (n - 1) : 0;
+}
 
 // Names "<entryWord> 1".."<entryWord> 8", all words 0, messages "Message 1".."Message 15" with
 // empty bottom lines, panel words 0. entryWord is "Timer" or "Counter".

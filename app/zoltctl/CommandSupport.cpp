@@ -12,7 +12,8 @@ namespace zoltctl {
 
 bool LoadCompleteProgram(const std::string& path, model::Program& program) {
     const files::LoadReport report = files::LoadProgram(program, path);
-    if (report.Complete) return true;
+    if (report.Complete)
+        return true;
     std::cerr << "zoltctl: " << report.Message(path) << "\n";
     return false;
 }
@@ -24,7 +25,8 @@ int UsageError(const char* command, const std::string& message, const char* usag
 
 bool TakeOption(std::vector<std::string>& args, const std::string& name, std::string& value) {
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] != name) continue;
+        if (args[i] != name)
+            continue;
         value = i + 1 < args.size() ? args[i + 1] : std::string();
         args.erase(args.begin() + static_cast<long>(i),
                    args.begin() + static_cast<long>(std::min(i + 2, args.size())));

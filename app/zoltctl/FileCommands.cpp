@@ -40,13 +40,17 @@ constexpr const char* kExportUsage =
     "Writes the text export of the program to OUT.txt, or to standard output for '-'.\n";
 
 void PrintRows(const std::vector<model::ListRow>& rows) {
-    for (const model::ListRow& row : rows) std::cout << model::Cp1252ToUtf8(row.Text) << "\n";
+    for (const model::ListRow& row : rows)
+        std::cout << model::Cp1252ToUtf8(row.Text) << "\n";
 }
 
-std::string PageHeading(int page) { return std::string("Page ") + model::PageLetter(page); }
+std::string PageHeading(int page) {
+    return std::string("Page ") + model::PageLetter(page);
+}
 
 int RunNew(const std::vector<std::string>& args) {
-    if (args.size() != 1) return UsageError("new", "expected one file name", kNewUsage);
+    if (args.size() != 1)
+        return UsageError("new", "expected one file name", kNewUsage);
     model::Program program;
     model::MakeNewProgram(program);
     const std::string error = files::SaveProgram(program, args[0]);
@@ -61,7 +65,8 @@ int RunList(const std::vector<std::string>& given) {
     std::vector<std::string> args = given;
     std::string pageText;
     const bool onePage = TakeOption(args, "--page", pageText);
-    if (args.size() != 1) return UsageError("list", "expected one file name", kListUsage);
+    if (args.size() != 1)
+        return UsageError("list", "expected one file name", kListUsage);
     int page = -1;
     if (onePage) {
         if (pageText.size() != 1 || std::toupper(pageText[0]) < 'A' ||
@@ -71,23 +76,29 @@ int RunList(const std::vector<std::string>& given) {
         page = std::toupper(pageText[0]) - 'A';
     }
     model::Program program;
-    if (!LoadCompleteProgram(args[0], program)) return kExitFileError;
+    if (!LoadCompleteProgram(args[0], program))
+        return kExitFileError;
     for (int p = 0; p < model::kPageCount; ++p) {
-        if (onePage && p != page) continue;
-        if (!onePage) std::cout << PageHeading(p) << "\n";
+        if (onePage && p != page)
+            continue;
+        if (!onePage)
+            std::cout << PageHeading(p) << "\n";
         PrintRows(model::ListPage(program, p).Rows);
     }
     return kExitOk;
 }
 
 int RunCheck(const std::vector<std::string>& args) {
-    if (args.size() != 1) return UsageError("check", "expected one file name", kCheckUsage);
+    if (args.size() != 1)
+        return UsageError("check", "expected one file name", kCheckUsage);
     model::Program program;
-    if (!LoadCompleteProgram(args[0], program)) return kExitFileError;
+    if (!LoadCompleteProgram(args[0], program))
+        return kExitFileError;
     bool problems = false;
     for (int p = 0; p < model::kPageCount; ++p) {
         const model::PageListing listing = model::ListPage(program, p);
-        if (listing.Errors.empty()) continue;
+        if (listing.Errors.empty())
+            continue;
         problems = true;
         std::cout << PageHeading(p) << "\n";
         PrintRows(listing.Errors);
@@ -100,7 +111,8 @@ int RunExport(const std::vector<std::string>& args) {
         return UsageError("export", "expected a program file and an output file", kExportUsage);
     }
     model::Program program;
-    if (!LoadCompleteProgram(args[0], program)) return kExitFileError;
+    if (!LoadCompleteProgram(args[0], program))
+        return kExitFileError;
     if (args[1] == "-") {
         std::cout << files::ExportText(program) << std::flush;
         return std::cout ? kExitOk : kExitFileError;

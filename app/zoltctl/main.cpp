@@ -8,21 +8,23 @@ namespace {
 
 std::vector<const zoltctl::Command*> AllCommands() {
     std::vector<const zoltctl::Command*> all;
-    for (const zoltctl::Command& c : zoltctl::FileCommands()) all.push_back(&c);
+    for (const zoltctl::Command& c : zoltctl::FileCommands())
+        all.push_back(&c);
     return all;
 }
 
 void PrintHelp(std::ostream& out) {
     out << "usage: zoltctl COMMAND [ARGS] | zoltctl COMMAND --help\n\ncommands:\n";
     for (const zoltctl::Command* c : AllCommands()) {
-        out << "  " << c->Name << std::string(10 - std::strlen(c->Name), ' ') << c->Summary
-            << "\n";
+        out << "  " << c->Name << std::string(10 - std::strlen(c->Name), ' ') << c->Summary << "\n";
     }
     out << "\nexit status: 0 success, 1 problems found or transfer failed, 2 file error, "
            "64 usage error\n";
 }
 
-bool IsHelp(const std::string& arg) { return arg == "--help" || arg == "-h" || arg == "help"; }
+bool IsHelp(const std::string& arg) {
+    return arg == "--help" || arg == "-h" || arg == "help";
+}
 
 }  // namespace
 
@@ -37,7 +39,8 @@ int main(int argc, char** argv) {
         return zoltctl::kExitOk;
     }
     for (const zoltctl::Command* c : AllCommands()) {
-        if (args[0] != c->Name) continue;
+        if (args[0] != c->Name)
+            continue;
         const std::vector<std::string> rest(args.begin() + 1, args.end());
         for (const std::string& arg : rest) {
             if (IsHelp(arg)) {

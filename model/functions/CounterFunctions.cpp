@@ -16,8 +16,10 @@ constexpr int kMessageLimit = 16;
 constexpr long kMaxCompareValue = 4000;
 
 void CheckModuleAndCounter(const LineContext& ctx, const PgmRecord& r, std::vector<LineError>& e) {
-    if (!hardware::CounterModuleInstalled(ctx.program)) e.push_back({60, ""});
-    if (r.P1() % 16 > kCounterCount) e.push_back({61, ""});
+    if (!hardware::CounterModuleInstalled(ctx.program))
+        e.push_back({60, ""});
+    if (r.P1() % 16 > kCounterCount)
+        e.push_back({61, ""});
 }
 
 std::string DescribeIncrement(const Program&, const PgmRecord& r) {
@@ -55,7 +57,8 @@ std::string DescribeAtOrBelow(const Program&, const PgmRecord& r) {
 }
 
 void CheckCompare(const LineContext& ctx, const PgmRecord& r, std::vector<LineError>& e) {
-    if (CompareValue(r) > kMaxCompareValue) e.push_back({63, ""});
+    if (CompareValue(r) > kMaxCompareValue)
+        e.push_back({63, ""});
     CheckModuleAndCounter(ctx, r, e);
     rules::CheckJumpLine(ctx, r.P3(), e);
 }
@@ -66,9 +69,11 @@ std::string DescribeMessage(const Program&, const PgmRecord& r) {
 
 // As on the timer panel: a missing module, and a message number of 0 or above 16.
 void CheckMessage(const LineContext& ctx, const PgmRecord& r, std::vector<LineError>& e) {
-    if (!hardware::CounterModuleInstalled(ctx.program)) e.push_back({60, ""});
+    if (!hardware::CounterModuleInstalled(ctx.program))
+        e.push_back({60, ""});
     const int message = rules::MessageNumber(r.P3());
-    if (message == 0 || message > kMessageLimit) e.push_back({62, ""});
+    if (message == 0 || message > kMessageLimit)
+        e.push_back({62, ""});
 }
 
 }  // namespace

@@ -10,9 +10,13 @@ namespace {
 
 constexpr long kMaxRepeatCount = 59999;
 
-std::string DescribeBlank(const Program&, const PgmRecord&) { return "Blank"; }
+std::string DescribeBlank(const Program&, const PgmRecord&) {
+    return "Blank";
+}
 
-std::string DescribeEndPage(const Program&, const PgmRecord&) { return "End Page"; }
+std::string DescribeEndPage(const Program&, const PgmRecord&) {
+    return "End Page";
+}
 
 void CheckNothing(const LineContext&, const PgmRecord&, std::vector<LineError>&) {}
 
@@ -27,7 +31,9 @@ void CheckWait(const LineContext&, const PgmRecord& r, std::vector<LineError>& e
     }
 }
 
-long RepeatCount(const PgmRecord& r) { return r.P2() * 256L + r.P3(); }
+long RepeatCount(const PgmRecord& r) {
+    return r.P2() * 256L + r.P3();
+}
 
 std::string DescribeRepeat(const Program&, const PgmRecord& r) {
     return "Repeat from Line " + Dec(r.P1() + 1) + ", " + Dec(RepeatCount(r)) +
@@ -35,28 +41,38 @@ std::string DescribeRepeat(const Program&, const PgmRecord& r) {
 }
 
 void CheckRepeat(const LineContext& ctx, const PgmRecord& r, std::vector<LineError>& e) {
-    if (ctx.firstLineOfPage) e.push_back({1, ""});
+    if (ctx.firstLineOfPage)
+        e.push_back({1, ""});
     const bool pageA = ctx.page == 0;
     rules::CheckPageLimit(pageA, r.P1() > (pageA ? 199 : 74), e);
-    if (RepeatCount(r) > kMaxRepeatCount) e.push_back({41, ""});
+    if (RepeatCount(r) > kMaxRepeatCount)
+        e.push_back({41, ""});
 }
 
 std::string DescribeControlPage(const Program&, const PgmRecord& r) {
     const std::string page(1, static_cast<char>(64 + r.P1()));
     switch (r.P2()) {
-        case 1: return "Freeze Page " + page;
-        case 2: return "Thaw Page " + page;
-        case 3: return "Reset Page " + page;
-        case 4: return "Move Page " + page + " to Line " + Dec(r.P3() + 1);
-        default: return std::string();
+        case 1:
+            return "Freeze Page " + page;
+        case 2:
+            return "Thaw Page " + page;
+        case 3:
+            return "Reset Page " + page;
+        case 4:
+            return "Move Page " + page + " to Line " + Dec(r.P3() + 1);
+        default:
+            return std::string();
     }
 }
 
 // Only a move names a line, and the limit is that of the page it moves.
 void CheckControlPage(const LineContext&, const PgmRecord& r, std::vector<LineError>& e) {
-    if (r.P2() != 4) return;
-    if (r.P1() == 1) rules::CheckPageLimit(true, r.P3() > 199, e);
-    if (r.P1() >= 2) rules::CheckPageLimit(false, r.P3() > 74, e);
+    if (r.P2() != 4)
+        return;
+    if (r.P1() == 1)
+        rules::CheckPageLimit(true, r.P3() > 199, e);
+    if (r.P1() >= 2)
+        rules::CheckPageLimit(false, r.P3() > 74, e);
 }
 
 }  // namespace

@@ -18,7 +18,8 @@ std::string DescribeDigitalCheck(const Program& program, const PgmRecord& r) {
 
 void CheckDigitalCheck(const LineContext& ctx, const PgmRecord& r, std::vector<LineError>& e) {
     rules::CheckInstalled(ctx, r.P1(), kInput, 20, "", e);
-    if (rules::IsAnalog(ctx, r.P1(), kInput)) e.push_back({22, ""});
+    if (rules::IsAnalog(ctx, r.P1(), kInput))
+        e.push_back({22, ""});
     rules::CheckJumpLine(ctx, r.P3(), e);
 }
 
@@ -37,17 +38,23 @@ std::string DescribeBelow(const Program& program, const PgmRecord& r) {
 
 void CheckLevel(const LineContext& ctx, const PgmRecord& r, std::vector<LineError>& e) {
     rules::CheckInstalled(ctx, r.P1(), kInput, 20, "", e);
-    if (rules::IsDigital(ctx, r.P1(), kInput)) e.push_back({21, ""});
-    if (r.P2() > 255) e.push_back({23, ""});
+    if (rules::IsDigital(ctx, r.P1(), kInput))
+        e.push_back({21, ""});
+    if (r.P2() > 255)
+        e.push_back({23, ""});
     rules::CheckJumpLine(ctx, r.P3(), e);
 }
 
 const char* CompareSuffix(int f) {
     switch (f) {
-        case 2: return " for ALL ON";
-        case 3: return " for ALL OFF";
-        case 4: return " for ANY ON";
-        default: return " for ANY OFF";
+        case 2:
+            return " for ALL ON";
+        case 3:
+            return " for ALL OFF";
+        case 4:
+            return " for ANY ON";
+        default:
+            return " for ANY OFF";
     }
 }
 
@@ -67,10 +74,13 @@ void CheckCompare(const LineContext& ctx, const PgmRecord& r, std::vector<LineEr
         const char* prefix;
     };
     std::vector<Operand> operands{{r.P1(), "First"}, {r.P2(), "Second"}};
-    if (r.P3() >= 1) operands.push_back({r.P3(), "Third"});
-    for (const Operand& op : operands) rules::CheckInstalled(ctx, op.byte, kInput, 20, op.prefix, e);
+    if (r.P3() >= 1)
+        operands.push_back({r.P3(), "Third"});
+    for (const Operand& op : operands)
+        rules::CheckInstalled(ctx, op.byte, kInput, 20, op.prefix, e);
     for (const Operand& op : operands) {
-        if (rules::IsAnalog(ctx, op.byte, kInput)) e.push_back({24, op.prefix});
+        if (rules::IsAnalog(ctx, op.byte, kInput))
+            e.push_back({24, op.prefix});
     }
 }
 

@@ -12,19 +12,29 @@ std::string IOText(const Program& program, int bcdByte, hardware::Direction d) {
     return k < 0 ? Hex(bcdByte) : program.IOName[k][d];
 }
 
-std::string StatusText(int value) { return value != 0 ? " For Status ON" : " For Status OFF"; }
+std::string StatusText(int value) {
+    return value != 0 ? " For Status ON" : " For Status OFF";
+}
 
 std::string JumpText(int jumpLine) {
     return jumpLine > 0 ? "  If NOT, Move to Line " + Dec(jumpLine) : std::string();
 }
 
-std::string SecondsUnit(double seconds) { return seconds == 1.0 ? " Second" : " Seconds"; }
+std::string SecondsUnit(double seconds) {
+    return seconds == 1.0 ? " Second" : " Seconds";
+}
 
-std::string TimesUnit(long count) { return count == 1 ? " Time" : " Times"; }
+std::string TimesUnit(long count) {
+    return count == 1 ? " Time" : " Times";
+}
 
-std::string DisplayItText(int flag) { return flag == 1 ? " and display it" : std::string(); }
+std::string DisplayItText(int flag) {
+    return flag == 1 ? " and display it" : std::string();
+}
 
-long Hundredths(long wholeSeconds, long hundredths) { return wholeSeconds * 100 + hundredths; }
+long Hundredths(long wholeSeconds, long hundredths) {
+    return wholeSeconds * 100 + hundredths;
+}
 
 int MessageNumber(int bcdByte) {
     const int n = hardware::BcdNumber(bcdByte);
@@ -32,7 +42,8 @@ int MessageNumber(int bcdByte) {
 }
 
 void CheckPageLimit(bool pageA, bool beyond, std::vector<LineError>& errors) {
-    if (beyond) errors.push_back({pageA ? 10 : 11, ""});
+    if (beyond)
+        errors.push_back({pageA ? 10 : 11, ""});
 }
 
 void CheckJumpLine(const LineContext& ctx, int jumpLine, std::vector<LineError>& errors) {

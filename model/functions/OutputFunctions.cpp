@@ -14,7 +14,9 @@ using rules::IOText;
 constexpr int kAnalogFull = 160;  // 100 percent
 
 // The percentage text of an analog byte: BCD reads as its digits, 160 and up as a number.
-std::string Percent(int p3) { return p3 < kAnalogFull ? Hex(p3) : Dec(p3 - 60); }
+std::string Percent(int p3) {
+    return p3 < kAnalogFull ? Hex(p3) : Dec(p3 - 60);
+}
 
 std::string DescribeOn(const Program& program, const PgmRecord& r) {
     return "Turn ON Output " + IOText(program, r.P1(), kOutput);
@@ -61,8 +63,10 @@ std::string DescribeDecrease(const Program& program, const PgmRecord& r) {
 
 void CheckAnalog(const LineContext& ctx, const PgmRecord& r, std::vector<LineError>& e) {
     rules::CheckInstalled(ctx, r.P1(), kOutput, 30, "", e);
-    if (rules::IsDigital(ctx, r.P1(), kOutput)) e.push_back({31, ""});
-    if (r.P3() > kAnalogFull) e.push_back({32, ""});
+    if (rules::IsDigital(ctx, r.P1(), kOutput))
+        e.push_back({31, ""});
+    if (r.P3() > kAnalogFull)
+        e.push_back({32, ""});
 }
 
 std::string DescribeCheckOutput(const Program& program, const PgmRecord& r) {
