@@ -1,0 +1,28 @@
+// How the editor turns typed and picked numbers into parameter bytes, and bytes back into text.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace editor {
+
+// The value of the last two characters of text read as hexadecimal digits (second-to-last
+// x 16 + last); one character gives that digit, empty text gives 0. A character that is not a
+// hexadecimal digit counts as 0, so the result always stays within 0..255.
+int HexPairValue(std::string_view text);
+
+// An I/O or message number 0..99 as the BCD byte the controller reads: 23 gives 0x23.
+int BcdByte(int number);
+
+// An analog percentage 0..100 as its byte: BCD up to 99, 100 as 0xA0 (160).
+int PercentByte(int percent);
+
+// The percentage a byte holds as the editor shows it: "45" for 0x45, "100" for 160.
+std::string PercentText(int byte);
+
+// 0 for 0, 1 for any other value: the option index of a flag byte.
+constexpr int Sign(int value) {
+    return value == 0 ? 0 : 1;
+}
+
+}  // namespace editor
