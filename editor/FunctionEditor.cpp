@@ -8,6 +8,7 @@
 #include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -68,6 +69,9 @@ void FunctionEditor::BuildToolbar() {
     toolbar_ = new QToolBar(this);
     toolbar_->setObjectName(QStringLiteral("tlbFunction"));
     toolbar_->setIconSize(QSize(24, 24));
+    // Without the SVG image plugin the icons draw nothing; the group names then stand in.
+    if (!QImageReader::supportedImageFormats().contains("svg"))
+        toolbar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     auto* group = new QActionGroup(toolbar_);
     for (int b = 1; b <= kToolbarButtonCount; ++b) {
         const ToolbarButton& spec = ToolbarButtons()[b - 1];
