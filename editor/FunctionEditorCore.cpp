@@ -24,7 +24,6 @@ constexpr int kTimerBase = 160;  // P1 of timer t is 160 + t
 constexpr int kTimerCount = 8;
 constexpr int kCounterCount = 8;
 constexpr int kMessageCount = 15;
-constexpr int kRepeatButton = 7;
 
 FieldId InputList(int i) {
     return static_cast<FieldId>(static_cast<int>(F::InputList0) + i);
@@ -183,7 +182,7 @@ void FunctionEditorCore::LoadLine() {
     const GroupLayout& layout = LayoutOf(view_.Group);
     view_.PressedButton = layout.Button;
     view_.Caption = layout.Caption;
-    view_.ButtonEnabled[kRepeatButton - 1] = state_.CurLine != 0;
+    view_.ButtonEnabled[kRepeatLinesButton - 1] = RepeatLinesAllowed(state_.CurLine);
     ShowLineFields();
 }
 
@@ -366,7 +365,8 @@ bool FunctionEditorCore::ClickToolbar(int button) {
 // ----- the lists
 
 void FunctionEditorCore::SelectInput(int list, int index) {
-    const FieldId id = InputList(std::clamp(list, 0, 2));
+    list = std::clamp(list, 0, 2);
+    const FieldId id = InputList(list);
     Select(id, index);
     Edited();
     const int n = SelectedValue(id);

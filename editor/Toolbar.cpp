@@ -12,7 +12,6 @@ namespace {
 
 using model::FunctionGroup;
 
-constexpr int kRepeatButton = 7;
 constexpr int kTimerButton = 9;
 constexpr int kCounterButton = 10;
 
@@ -93,7 +92,7 @@ LineCode ToolbarDefault(int button, const FirstIO& first) {
 std::array<bool, kToolbarButtonCount> ToolbarEnabled(const model::Program& program, int curLine) {
     std::array<bool, kToolbarButtonCount> enabled;
     enabled.fill(true);
-    enabled[kRepeatButton - 1] = curLine != 0;
+    enabled[kRepeatLinesButton - 1] = RepeatLinesAllowed(curLine);
     enabled[kTimerButton - 1] = hardware::TimerModuleInstalled(program);
     enabled[kCounterButton - 1] = hardware::CounterModuleInstalled(program);
     return enabled;

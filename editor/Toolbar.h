@@ -22,6 +22,13 @@ struct ToolbarButton {
 // The buttons in toolbar order; button b (1..11) is element b - 1.
 const std::array<ToolbarButton, kToolbarButtonCount>& ToolbarButtons();
 
+constexpr int kRepeatLinesButton = 7;
+
+// A Repeat cannot stand on line 1 (line offset 0): there is no line above it to repeat.
+constexpr bool RepeatLinesAllowed(int curLine) {
+    return curLine != 0;
+}
+
 // The button number a key names ("7a" gives 7), 0 for a key that names none.
 int ButtonOfKey(const char* key);
 
