@@ -1,0 +1,164 @@
+// The POSIX port and the poll pump on a pseudo-terminal: bytes both ways, the speed change,
+// the far side going away, and every way a wait ends.
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "link/PollPump.h"
+#include "link/PosixSerialPort.h"
+
+namespace comm {
+namespace {
+
+// The far end of the line: the master side of a pseudo-terminal.
+class Pty {
+  public:
+    Pty() {
+        int slave = -1;
+        char name[256] = {};
+        if (::openpty(&master_, &slave, name, nullptr, nullptr) == 0) {
+            ::close(slave);
+            device_ = name;
+        }
+    }
+    ~Pty() { CloseMaster(); }
+    const std::string& Device() const { return device_; }
+    void Send(std::vector<uint8_t> bytes) const {
+        ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), ssize_t(bytes.size()));
+    }
+    std::vector<uint8_t> ReadAll() const {
+        std::vector<uint8_t> bytes;
+        uint8_t buffer[64];
+        for (int tries = 0; tries < 100; ++tries) {
+            pollfd fd{master_, POLLIN, 0};
+            if (::poll(&fd, 1, bytes.empty() ? 200 : 20) <= 0)
+                break;
+            const ssize_t n = ::read(master_, buffer, sizeof buffer);
+            if (n <= 0)
+                break;
+            bytes.insert(bytes.end(), buffer, buffer + n);
+        }
+        return bytes;
+    }
+    void CloseMaster() {
+        if (master_ >= 0)
+            ::close(master_);
+        master_ = -1;
+    }
+
+  private:
+    int master_ = -1;
+    std::string device_;
+};
+
+// Counts services and, when asked, fires a timer of its own.
+class FakeLink : public Serviced {
+  public:
+    explicit FakeLink(PosixSerialPort& port) : port_(port) {}
+    void Service() override {
+        port_.TakeReceived(received);
+        if (timerDue && clock.Now() >= *timerDue) {
+            timerDue.reset();
+            ++ticks;
+        }
+    }
+    std::optional<Millis> NextTimerDue() const override { return timerDue; }
+
+    SteadyClock clock;
+    std::vector<uint8_t> received;
+    std::optional<Millis> timerDue;
+    int ticks = 0;
+
+  private:
+    PosixSerialPort& port_;
+};
+
+class PosixPortTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (pty.Device().empty())
+            GTEST_SKIP() << "no pseudo-terminal available";
+        std::string error;
+        ASSERT_TRUE(port.Open(pty.Device(), error)) << error;
+    }
+    Pty pty;
+    PosixSerialPort port;
+    FakeLink link{port};
+    PollPump pump{port, link.clock, link};
+};
+
+TEST_F(PosixPortTest, CarriesEveryByteValueBothWaysUntouched) {
+    // Zero, CR, LF, XON/XOFF and 0xFF must pass: the line is raw 8-bit.
+    const std::vector<uint8_t> bytes = {0x00, 0x0D, 0x0A, 0x11, 0x13, 0x7F, 0xFF, 0x55};
+    for (uint8_t b : bytes)
+        ASSERT_TRUE(port.Write(b));
+    EXPECT_EQ(pty.ReadAll(), bytes);
+
+    pty.Send(bytes);
+    EXPECT_EQ(pump.PumpUntil([&] { return link.received.size() >= bytes.size(); }, 1000),
+              WaitResult::Done);
+    EXPECT_EQ(link.received, bytes);
+}
+
+TEST_F(PosixPortTest, ChangesSpeedAndKeepsTheLineRaw) {
+    ASSERT_TRUE(port.Configure(LineSettings{19200}));
+    termios tio{};
+    const int fd = ::open(pty.Device().c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::tcgetattr(fd, &tio), 0);
+    ::close(fd);
+    EXPECT_EQ(::cfgetospeed(&tio), speed_t(B19200));
+    EXPECT_EQ(tio.c_cflag & CSIZE, tcflag_t(CS8));
+    EXPECT_EQ(tio.c_cflag & PARENB, 0u);
+    EXPECT_EQ(tio.c_lflag & (ICANON | ECHO), 0u);
+}
+
+TEST_F(PosixPortTest, FarSideClosingFailsThePortAndEndsTheWait) {
+    pty.CloseMaster();
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(pump.PumpUntil([] { return false; }, 5000), WaitResult::PortFailed);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_TRUE(port.Failed());
+    EXPECT_NE(port.ErrorText().find(pty.Device()), std::string::npos);
+    EXPECT_FALSE(port.Write(1));
+}
+
+TEST_F(PosixPortTest, WaitsEndByTimeoutByCancelAndFireTimersOnTheWay) {
+    link.timerDue = link.clock.Now() + 30;
+    EXPECT_EQ(pump.PumpUntil([&] { return link.ticks > 0; }, 1000), WaitResult::Done);
+
+    const Millis before = link.clock.Now();
+    EXPECT_EQ(pump.PumpUntil([] { return false; }, 50), WaitResult::TimedOut);
+    EXPECT_GE(link.clock.Now() - before, 50);
+
+    std::thread canceller([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        pump.Cancel();
+    });
+    EXPECT_EQ(pump.PumpUntil([] { return false; }, 10'000), WaitResult::Cancelled);
+    canceller.join();
+    EXPECT_EQ(pump.PumpUntil([] { return true; }, 0), WaitResult::Done);
+    EXPECT_EQ(pump.PumpUntil([] { return false; }, 10), WaitResult::Cancelled)
+        << "a cancel holds until it is cleared";
+    pump.ClearCancel();
+    EXPECT_EQ(pump.PumpUntil([] { return false; }, 10), WaitResult::TimedOut);
+}
+
+TEST(PosixPortOpen, ReportsTheDeviceThatCannotBeOpened) {
+    PosixSerialPort port;
+    std::string error;
+    EXPECT_FALSE(port.Open("/dev/no-such-zolt-port", error));
+    EXPECT_NE(error.find("/dev/no-such-zolt-port"), std::string::npos);
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_FALSE(port.Open("/dev/null", error)) << "not a terminal";
+}
+
+}  // namespace
+}  // namespace comm
