@@ -1,0 +1,76 @@
+// QSerialPort set to 8-N-1 without flow control, its failures kept until the port is closed.
+#include "link/qt/QtSerialPort.h"
+
+namespace comm {
+
+QtSerialPort::QtSerialPort(QObject* parent) : QObject(parent) {
+    connect(&port_, &QSerialPort::readyRead, this, &QtSerialPort::activity);
+    connect(&port_, &QSerialPort::bytesWritten, this, &QtSerialPort::activity);
+    connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialPort::OnError);
+}
+
+bool QtSerialPort::Open(const std::string& device, std::string& error) {
+    Close();
+    port_.setPortName(QString::fromStdString(device));
+    if (!port_.open(QIODevice::ReadWrite)) {
+        error = device + ": " + port_.errorString().toStdString();
+        failed_ = false;
+        error_.clear();
+        return false;
+    }
+    port_.setDataBits(QSerialPort::Data8);
+    port_.setParity(QSerialPort::NoParity);
+    port_.setStopBits(QSerialPort::OneStop);
+    port_.setFlowControl(QSerialPort::NoFlowControl);
+    port_.setBaudRate(9600);
+    port_.clear();
+    failed_ = false;
+    error_.clear();
+    return true;
+}
+
+void QtSerialPort::Close() {
+    if (port_.isOpen())
+        port_.close();
+    failed_ = false;
+    error_.clear();
+}
+
+bool QtSerialPort::Configure(const LineSettings& settings) {
+    if (!port_.isOpen() || failed_)
+        return false;
+    // The bytes already queued go out at the old speed before the line changes.
+    port_.waitForBytesWritten(100);
+    return port_.setBaudRate(settings.Baud);
+}
+
+bool QtSerialPort::Write(uint8_t byte) {
+    if (!port_.isOpen() || failed_)
+        return false;
+    const char c = static_cast<char>(byte);
+    return port_.write(&c, 1) == 1;
+}
+
+std::size_t QtSerialPort::QueuedOut() {
+    return port_.isOpen() ? static_cast<std::size_t>(port_.bytesToWrite()) : 0;
+}
+
+void QtSerialPort::TakeReceived(std::vector<uint8_t>& bytes) {
+    if (!port_.isOpen())
+        return;
+    const QByteArray data = port_.readAll();
+    bytes.insert(bytes.end(), data.begin(), data.end());
+}
+
+void QtSerialPort::OnError(QSerialPort::SerialPortError error) {
+    // A time-out of a blocking call is not a fault of the line.
+    if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError)
+        return;
+    if (!port_.isOpen())
+        return;
+    failed_ = true;
+    error_ = port_.portName().toStdString() + ": " + port_.errorString().toStdString();
+    emit activity();
+}
+
+}  // namespace comm

@@ -1,0 +1,38 @@
+// The serial port of the window application: QSerialPort behind the link's port interface.
+#pragma once
+
+#include <QObject>
+#include <QSerialPort>
+
+#include "link/SerialPort.h"
+
+namespace comm {
+
+class QtSerialPort : public QObject, public SerialPort {
+    Q_OBJECT
+  public:
+    explicit QtSerialPort(QObject* parent = nullptr);
+
+    bool Open(const std::string& device, std::string& error) override;
+    void Close() override;
+    bool IsOpen() const override { return port_.isOpen(); }
+    bool Configure(const LineSettings& settings) override;
+    bool Write(uint8_t byte) override;
+    std::size_t QueuedOut() override;
+    void TakeReceived(std::vector<uint8_t>& bytes) override;
+    bool Failed() const override { return failed_; }
+    std::string ErrorText() const override { return error_; }
+
+  signals:
+    // Bytes have arrived or gone out, or the port has failed: a wait should look again.
+    void activity();
+
+  private:
+    void OnError(QSerialPort::SerialPortError error);
+
+    QSerialPort port_;
+    bool failed_ = false;
+    std::string error_;
+};
+
+}  // namespace comm
