@@ -1,0 +1,311 @@
+// The link session: connection, the receive path, the timers and the bounded request waits.
+#include "link/LinkSession.h"
+
+#include "hardware/HardwareConfig.h"
+#include "link/CimTransfer.h"
+#include "link/LinkTexts.h"
+#include "link/McuTransfer.h"
+#include "model/Program.h"
+#include "model/ProgramChecksum.h"
+
+namespace comm {
+
+namespace {
+
+constexpr int kLowBaud = 9600;
+
+}  // namespace
+
+LinkSession::LinkSession(SerialPort& port, Clock& clock, EventPump& pump, LinkObserver& observer)
+    : port_(port), clock_(clock), pump_(pump), observer_(observer), handler_(*this, observer) {}
+
+void LinkSession::SendByte(uint8_t byte) {
+    port_.Write(byte);
+}
+
+void LinkSession::StartCommTimer(Millis interval) {
+    tmrComm_.Start(clock_.Now(), interval);
+}
+
+void LinkSession::StopCommTimer() {
+    tmrComm_.Stop();
+}
+
+void LinkSession::SetLineSpeed(int baud) {
+    LineSettings settings;
+    settings.Baud = baud;
+    port_.Configure(settings);
+}
+
+std::optional<Unit> LinkSession::ConnectedUnit() const {
+    switch (State()) {
+        case CommStateWord::Mcu:
+        case CommStateWord::McuX:
+        case CommStateWord::Run:
+        case CommStateWord::XRun:
+            return Unit::Mcu;
+        case CommStateWord::Pp:
+        case CommStateWord::PpX:
+            return Unit::Pp;
+        case CommStateWord::Cim:
+        case CommStateWord::CimX:
+            return Unit::Cim;
+        default:
+            return std::nullopt;
+    }
+}
+
+void LinkSession::Service() {
+    if (port_.IsOpen()) {
+        port_.TakeReceived(received_);
+        for (uint8_t byte : received_)
+            handler_.Receive(byte);
+        received_.clear();
+    }
+    const Millis now = clock_.Now();
+    tmrMaster_.Fire(now);
+    if (tmrComm_.Fire(now))
+        handler_.CommTick();
+}
+
+std::optional<Millis> LinkSession::NextTimerDue() const {
+    const std::optional<Millis> comm = tmrComm_.Due();
+    const std::optional<Millis> master = tmrMaster_.Due();
+    if (comm && master)
+        return std::min(*comm, *master);
+    return comm ? comm : master;
+}
+
+void LinkSession::Reset() {
+    handler_.Reset();
+    tmrMaster_.Stop();
+    if (port_.IsOpen())
+        SetLineSpeed(kLowBaud);
+}
+
+LinkResult LinkSession::Connect(const std::string& device, int commSpeed) {
+    if (device.empty())
+        return Verdict(Outcome::NotReady, {"", texts::kPortNotSetUp, NoticeIcon::None});
+    Reset();
+    handler_.State().CommSpeed = commSpeed == 1 ? 1 : 0;
+    if (port_.IsOpen())
+        return {};
+    std::string error;
+    if (!port_.Open(device, error)) {
+        handler_.SetState(CommStateWord::Err);
+        return Verdict(Outcome::PortFailed, {error, texts::kOpenError, NoticeIcon::Exclamation});
+    }
+    return {};
+}
+
+void LinkSession::Close() {
+    Reset();
+    port_.Close();
+}
+
+LinkResult LinkSession::WaitForUnit(Millis timeoutMs) {
+    const auto settled = [this] {
+        switch (State()) {
+            case CommStateWord::Mcu:
+            case CommStateWord::Pp:
+            case CommStateWord::Cim:
+            case CommStateWord::Err:
+                return true;
+            default:
+                return false;
+        }
+    };
+    const WaitResult waited = Wait(settled, timeoutMs);
+    if (waited == WaitResult::Cancelled)
+        return {Outcome::Cancelled, {"", texts::kCancelled, NoticeIcon::None}};
+    if (waited == WaitResult::PortFailed)
+        return Failure(Outcome::PortFailed);
+    if (waited == WaitResult::TimedOut)
+        return {Outcome::NoAnswer, {"", texts::kNoIdentification, NoticeIcon::Exclamation}};
+    if (State() == CommStateWord::Err)
+        return {Outcome::HighSpeedError, {"", texts::kHighSpeedError, NoticeIcon::None}};
+    return {};
+}
+
+WaitResult LinkSession::Wait(const std::function<bool()>& done, Millis timeoutMs) {
+    const WaitResult result = pump_.PumpUntil([&] { return port_.Failed() || done(); }, timeoutMs);
+    return port_.Failed() ? WaitResult::PortFailed : result;
+}
+
+WaitResult LinkSession::SendRequest(const Request& request) {
+    // Whatever came in before the request belongs to no reply of it.
+    Service();
+    handler_.SendRequest(request);
+    // The reply may start while the request is still going out; it is collected from
+    // RxBuf[0] on, so nothing is cleared after the wait.
+    return Wait([this] { return port_.QueuedOut() < 1; }, kDrainWait);
+}
+
+Reply LinkSession::Transact(const Request& request, std::size_t replyLength, bool checkData) {
+    LinkState& state = handler_.State();
+    int silences = 0;
+    for (int tries = 0; tries < kMaxTries;) {
+        state.DataSum = 0;
+        WaitResult waited = SendRequest(request);
+        if (waited == WaitResult::Done)
+            waited = Wait([&] { return state.RxCount >= replyLength; }, kReplyWait);
+        if (waited == WaitResult::Cancelled)
+            return {Outcome::Cancelled, {}};
+        if (waited == WaitResult::PortFailed)
+            return {Outcome::PortFailed, {}};
+        if (waited == WaitResult::TimedOut) {
+            if (++silences >= kMaxSilences)
+                return {Outcome::NoAnswer, {}};
+            continue;
+        }
+        silences = 0;
+        Reply reply;
+        std::copy(state.RxBuf.begin(), state.RxBuf.begin() + replyLength, reply.Bytes.begin());
+        state.RxCount = 0;
+        const bool echoRight = reply.Bytes[0] == state.MsgSum;
+        const bool dataRight = !checkData || (state.DataSum % 256) == reply.Bytes[5];
+        if (echoRight && dataRight)
+            return reply;
+        ++tries;
+    }
+    return {Outcome::BadReplies, {}};
+}
+
+LinkResult LinkSession::Verdict(Outcome outcome, const Notice& notice) {
+    observer_.Message(notice);
+    return {outcome, notice};
+}
+
+LinkResult LinkSession::Failure(Outcome outcome) {
+    handler_.HideStatus();
+    if (outcome == Outcome::Cancelled)
+        return {outcome, {"", texts::kCancelled, NoticeIcon::None}};
+    // The unit is out of step or gone: drop whatever it still sends until a reset.
+    StopCommTimer();
+    handler_.State().CommTask = CommTaskWord::None;
+    handler_.SetState(CommStateWord::Err);
+    observer_.ModeChanged(texts::kNotConnected);
+    if (outcome == Outcome::PortFailed) {
+        const std::string error = port_.ErrorText();
+        return Verdict(outcome, {texts::kPortFailedTitle,
+                                 error.empty() ? texts::kNoAnswer : error + "\n" + texts::kNoAnswer,
+                                 NoticeIcon::Exclamation});
+    }
+    return Verdict(outcome, {texts::kNoAnswerTitle, texts::kNoAnswer, NoticeIcon::Exclamation});
+}
+
+LinkResult LinkSession::Command(CommStateWord ready, const std::function<LinkResult()>& body) {
+    if (busy_)
+        return {Outcome::Busy, {"", texts::kBusy, NoticeIcon::None}};
+    if (State() != ready)
+        return {Outcome::NotReady, {"", texts::kNotReady, NoticeIcon::None}};
+    busy_ = true;
+    pump_.ClearCancel();
+    LinkResult result = body();
+    busy_ = false;
+    return result;
+}
+
+uint8_t LinkSession::CheckProgram(const model::Program& program) {
+    handler_.ShowStatus(texts::kCheckingProgram, 1);
+    tmrMaster_.Start(clock_.Now(), kChecksumPause);
+    Wait([this] { return !tmrMaster_.Running(); }, kChecksumPause * 4);
+    tmrMaster_.Stop();
+    const uint8_t sum = model::ProgramChecksum(program);
+    handler_.SetProgress(model::kFirstBiosRecord + 98);
+    handler_.HideStatus();
+    return sum;
+}
+
+LinkResult LinkSession::SendProgram(model::Program& program) {
+    return Command(CommStateWord::Mcu, [&] { return McuTransfer(*this).Send(program); });
+}
+
+LinkResult LinkSession::ReadProgram(model::Program& program) {
+    return Command(CommStateWord::Mcu, [&] { return McuTransfer(*this).Read(program); });
+}
+
+LinkResult LinkSession::ReadCheckLine(LineBytes& reg100) {
+    return Command(CommStateWord::Mcu, [&] { return McuTransfer(*this).ReadCheckLine(reg100); });
+}
+
+LinkResult LinkSession::SendTimers(const model::Program& program) {
+    return Command(CommStateWord::Cim,
+                   [&] { return CimTransfer(*this).Send(program.Tmr, PanelKind::Timers); });
+}
+
+LinkResult LinkSession::SendCounters(const model::Program& program) {
+    return Command(CommStateWord::Cim,
+                   [&] { return CimTransfer(*this).Send(program.Ctr, PanelKind::Counters); });
+}
+
+LinkResult LinkSession::ReadTimers(model::Program& program) {
+    return Command(CommStateWord::Cim,
+                   [&] { return CimTransfer(*this).Read(program, PanelKind::Timers); });
+}
+
+LinkResult LinkSession::ReadCounters(model::Program& program) {
+    return Command(CommStateWord::Cim,
+                   [&] { return CimTransfer(*this).Read(program, PanelKind::Counters); });
+}
+
+LinkResult LinkSession::PpServe(model::Program& program, Millis startTimeoutMs) {
+    return Command(CommStateWord::Pp, [&] { return PpExchange(program, startTimeoutMs, false); });
+}
+
+LinkResult LinkSession::PpTake(model::Program& program, Millis startTimeoutMs) {
+    return Command(CommStateWord::Pp, [&] { return PpExchange(program, startTimeoutMs, true); });
+}
+
+LinkResult LinkSession::PpExchange(model::Program& program, Millis startTimeoutMs, bool receiving) {
+    handler_.AttachProgram(&program);
+    PpTally& tally = handler_.Tally();
+    tally = PpTally{};
+    const auto started = [&] { return receiving ? tally.Stored > 0 : tally.Served > 0; };
+    WaitResult waited = Wait(started, startTimeoutMs);
+    // Not started: the user has not chosen the transfer on the Pocket Programmer yet; the
+    // link itself is still fine.
+    if (waited == WaitResult::TimedOut)
+        return {Outcome::NoAnswer, {"", texts::kPpNotStarted, NoticeIcon::Exclamation}};
+    if (waited == WaitResult::Done)
+        waited = Wait([&] { return tally.Ended; }, kPpExchangeLimit);
+    if (waited == WaitResult::TimedOut)
+        return Failure(Outcome::NoAnswer);
+    if (waited != WaitResult::Done)
+        return Failure(waited == WaitResult::Cancelled ? Outcome::Cancelled : Outcome::PortFailed);
+    if (receiving && !tally.ChecksumOk)
+        return {Outcome::ChecksumError,
+                {texts::kChecksumErrorTitle, texts::kDataTransferError, NoticeIcon::Exclamation}};
+    return {};
+}
+
+LinkResult LinkSession::Run(model::Program& program) {
+    return Command(CommStateWord::Mcu, [&]() -> LinkResult {
+        const uint8_t sum = CheckProgram(program);
+        program.SetRegisterByte(hardware::kVersionRegister, 3, sum);
+        CommStateWord next = CommStateWord::Run;
+        LineBytes reg100{};
+        const LinkResult checked = McuTransfer(*this).ReadCheckLine(reg100);
+        if (!checked.Ok())
+            return checked;
+        if (reg100[3] != sum) {
+            if (!observer_.AskYesNo(
+                    {texts::kRunTitle, texts::kRunMismatch, NoticeIcon::Exclamation}))
+                return Verdict(Outcome::Declined,
+                               {texts::kRunTitle, texts::kRunDeclined, NoticeIcon::None});
+            next = CommStateWord::XRun;
+        }
+        // The echo of the run request is its checksum, 4: Transact checks it.
+        const Reply reply = Transact({kRun, 0, 0, 0, 0, 0, 0}, 1, false);
+        if (!reply.Ok())
+            return Failure(reply.Result);
+        handler_.State().XferText = texts::kRunningProgram;
+        observer_.TransferText(texts::kRunningProgram);
+        observer_.TransferShown(true);
+        handler_.SetState(next);
+        handler_.State().RxCount = 0;
+        return {};
+    });
+}
+
+}  // namespace comm
