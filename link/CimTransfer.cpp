@@ -10,7 +10,6 @@ namespace comm {
 
 namespace {
 
-constexpr int kRecordSize = 32;
 constexpr std::size_t kBlockSize = 4;
 
 uint8_t Byte(int16_t value) {
