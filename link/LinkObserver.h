@@ -20,6 +20,9 @@ struct Notice {
 
 enum class PanelKind { Timers, Counters };
 
+// The range of prgXFerStat is 0..kProgressMaximum; its value is the record just handled.
+constexpr int kProgressMaximum = 925;
+
 class LinkObserver {
   public:
     virtual ~LinkObserver() = default;
@@ -32,7 +35,7 @@ class LinkObserver {
     // lblXFerStat's caption, and whether it is shown.
     virtual void TransferText(const std::string& /*text*/) {}
     virtual void TransferShown(bool /*shown*/) {}
-    // prgXFerStat's value (0..925), and whether it is shown.
+    // prgXFerStat's value (0..kProgressMaximum), and whether it is shown.
     virtual void Progress(int /*value*/) {}
     virtual void ProgressShown(bool /*shown*/) {}
     // A plain OK message box.
