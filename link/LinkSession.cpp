@@ -77,6 +77,10 @@ std::optional<Millis> LinkSession::NextTimerDue() const {
 }
 
 void LinkSession::Reset() {
+    // A command still waiting (a reset from the window during a transfer) stops at once
+    // instead of waiting out its replies in the new state.
+    if (busy_)
+        pump_.Cancel();
     handler_.Reset();
     tmrMaster_.Stop();
     if (port_.IsOpen())
@@ -115,6 +119,7 @@ LinkResult LinkSession::WaitForUnit(Millis timeoutMs) {
                 return false;
         }
     };
+    pump_.ClearCancel();
     const WaitResult waited = Wait(settled, timeoutMs);
     if (waited == WaitResult::Cancelled)
         return {Outcome::Cancelled, {"", texts::kCancelled, NoticeIcon::None}};

@@ -61,6 +61,8 @@ class LinkSession : public Serviced, private ReceiveHost {
     static constexpr Millis kChecksumPause = 25;        // tmrMaster: lets the status be painted
     static constexpr Millis kPpExchangeLimit = 600000;  // a Pocket Programmer transfer
 
+    // The session does not use the pump until a command waits, so a pump that needs the session
+    // (as its Serviced) may be built after it.
     LinkSession(SerialPort& port, Clock& clock, EventPump& pump, LinkObserver& observer);
     LinkSession(const LinkSession&) = delete;
     LinkSession& operator=(const LinkSession&) = delete;
@@ -72,7 +74,7 @@ class LinkSession : public Serviced, private ReceiveHost {
     // when powered up, and Service() does the rest. Returns Success once the port is open.
     LinkResult Connect(const std::string& device, int commSpeed);
     // Back to "none" at 9600 baud with zero bytes dropped; nothing is sent, the port stays open.
-    // Also leaves run mode (the MCU is not told).
+    // Also leaves run mode (the MCU is not told), and cancels a command still running.
     void Reset();
     // Waits until a unit has identified itself (and finished its speed set-up) or the link
     // failed, at most timeoutMs. NoAnswer when nothing came, HighSpeedError when the set-up

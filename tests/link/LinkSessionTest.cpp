@@ -422,6 +422,24 @@ TEST(LinkMcu, CancelStopsATransferAndTheLinkStaysUsable) {
     }
 }
 
+TEST(LinkMcu, ResetDuringATransferStopsItAndConnectRecovers) {
+    LinkBench bench(UnitOf(UnitKind::Mcu));
+    ASSERT_TRUE(bench.Connect().Ok());
+    auto program = RandomProgram(85);
+    bench.seen.OnProgress = [&](int value) {
+        if (value == 50)
+            bench.link.Reset();
+    };
+    const comm::Millis start = bench.clock.Now();
+    EXPECT_EQ(bench.link.ReadProgram(*program).Result, Outcome::Cancelled);
+    EXPECT_LT(bench.clock.Now() - start, comm::LinkSession::kReplyWait);
+    EXPECT_EQ(bench.link.State(), CommStateWord::None);
+    bench.seen.OnProgress = nullptr;
+    bench.port.Close();
+    EXPECT_TRUE(bench.Connect().Ok());
+    EXPECT_TRUE(bench.link.SendProgram(*program).Ok());
+}
+
 // --- Pocket Programmer ---
 
 TEST(LinkPp, ServesEveryLineThePpAsksFor) {
