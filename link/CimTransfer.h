@@ -46,7 +46,6 @@ class CimTransfer {
     bool ReadMemBlock(bool showProgress, LineBytes& data);
 
     void SetAddress(int address);
-    LinkResult Failed() const { return failure_; }
 
   private:
     void ShowProgress(bool show);

@@ -45,8 +45,7 @@ bool IsIdentificationKind(uint8_t byte);
 // The kind and type bytes of a unit, and its full four-byte identification message.
 std::array<uint8_t, 4> IdentificationOf(Unit unit, uint8_t interfaceVersion);
 
-// The line reads a read-line reply carries after its echo: four bytes and their sum.
-// True when reply[1..4] sum to reply[5].
+// A six-byte read reply (echo, four data bytes, their sum): true when the data bytes add up.
 bool ReplyDataIntact(const uint8_t* reply);
 
 }  // namespace comm

@@ -168,7 +168,7 @@ Reply LinkSession::Transact(const Request& request, std::size_t replyLength, boo
         std::copy(state.RxBuf.begin(), state.RxBuf.begin() + replyLength, reply.Bytes.begin());
         state.RxCount = 0;
         const bool echoRight = reply.Bytes[0] == state.MsgSum;
-        const bool dataRight = !checkData || (state.DataSum % 256) == reply.Bytes[5];
+        const bool dataRight = !checkData || ReplyDataIntact(reply.Bytes.data());
         if (echoRight && dataRight)
             return reply;
         ++tries;

@@ -140,22 +140,23 @@ class LinkSession : public Serviced, private ReceiveHost {
 
     // --- Requests, for the transfers ---
     // Sends the request and waits for replyLength bytes (1 or 6), repeating it while the echo
-    // (and, with checkData, the data sum collected under "Reading Data") is wrong. On a failure
-    // the link is left in "ERR" (not on a cancel) and the message has been shown.
+    // (and, with checkData, the sum of the four data bytes) is wrong. Nothing is shown; a
+    // failed reply goes to Failure.
     Reply Transact(const Request& request, std::size_t replyLength, bool checkData);
     // The program checksum, shown as "Checking Program" with its pause.
     uint8_t CheckProgram(const model::Program& program);
     ReceiveHandler& Receiver() { return handler_; }
-    // The message of a failed Transact, shown and returned.
+    // Ends a command that failed: hides the status and, unless it was cancelled, leaves the
+    // link in "ERR" and shows that the unit does not answer (or that the port failed).
     LinkResult Failure(Outcome outcome);
     // Shows notice and returns it with outcome.
     LinkResult Verdict(Outcome outcome, const Notice& notice);
 
+  private:
     // Runs a command: refuses it while another runs or when the state is not ready, clears a
     // cancel left from before.
     LinkResult Command(CommStateWord ready, const std::function<LinkResult()>& body);
 
-  private:
     // ReceiveHost
     void SendByte(uint8_t byte) override;
     void StartCommTimer(Millis interval) override;

@@ -47,7 +47,8 @@ struct LinkState {
     std::array<uint8_t, kRxBufSize> RxBuf{};
     std::size_t RxCount = 0;
     unsigned MsgSum = 0;   // running sum of a message, or the checksum of the last request
-    unsigned DataSum = 0;  // sum of a read reply's data bytes
+    unsigned DataSum = 0;  // sum of a read reply's data bytes under "Reading Data"; a PP
+                           // message's own checksum
     int InterfaceVersion = 0;
     int CommSpeed = 0;               // 0 low (9600 baud), 1 high (19200 baud)
     bool DiscardZeros = true;        // received 0x00 bytes are dropped until a unit is identified

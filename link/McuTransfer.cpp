@@ -32,7 +32,7 @@ void FixUpOldFirmware(model::Program& program) {
 }
 
 LinkResult McuTransfer::ReadCheckLine(LineBytes& reg100) {
-    const Reply reply = link_.Transact({kReadLine, kBiosPage, 99, 0, 0, 0, 0}, 6, false);
+    const Reply reply = link_.Transact({kReadLine, kBiosPage, 99, 0, 0, 0, 0}, 6, true);
     if (!reply.Ok())
         return link_.Failure(reply.Result);
     reg100 = reply.Data();

@@ -108,6 +108,18 @@ TEST_F(Handler, ZeroBytesAreDroppedOnlyUntilAUnitIsIdentified) {
     EXPECT_TRUE(handler.State().DiscardZeros);
 }
 
+TEST_F(Handler, DataBytesOfAReplyAreSummedOnlyWhileReading) {
+    Feed({0x5A, 0xFA, 0x01, 0x55});
+    for (bool reading : {false, true}) {
+        handler.State().XferText = reading ? comm::texts::kReadingData : comm::texts::kSendingData;
+        handler.State().DataSum = 0;
+        handler.Clear();
+        Feed({21, 100, 101, 102, 103, 150});  // echo, four data bytes, their sum
+        EXPECT_EQ(handler.State().DataSum, reading ? 406u : 0u);
+        EXPECT_EQ(handler.State().RxCount, 6u);  // the waiting transfer takes and clears it
+    }
+}
+
 TEST_F(Handler, ErrDropsEveryByte) {
     handler.SetState(CommStateWord::Err);
     Feed({0x55, 0xF0, 0x01, 0x46, 0x12});
