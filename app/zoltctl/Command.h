@@ -1,6 +1,7 @@
 // A zoltctl command: its name, its help and what it runs.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,10 +18,13 @@ struct Command {
     const char* Name;
     const char* Summary;  // one line for the command list
     const char* Usage;    // the full help of the command
-    int (*Run)(const std::vector<std::string>& args);
+    std::function<int(const std::vector<std::string>& args)> Run;
 };
 
 // new, list, check, export.
 const std::vector<Command>& FileCommands();
+
+// connect, the transfers and run: the commands over the serial line.
+const std::vector<Command>& LinkCommands();
 
 }  // namespace zoltctl

@@ -2,6 +2,7 @@
 #include "app/zoltctl/CommandSupport.h"
 
 #include <algorithm>
+#include <cctype>
 #include <iostream>
 
 #include "app/zoltctl/Command.h"
@@ -16,6 +17,24 @@ bool LoadCompleteProgram(const std::string& path, model::Program& program) {
         return true;
     std::cerr << "zoltctl: " << report.Message(path) << "\n";
     return false;
+}
+
+int SaveOrReport(model::Program& program, const std::string& path) {
+    const std::string error = files::SaveProgram(program, path);
+    if (error.empty())
+        return kExitOk;
+    std::cerr << "zoltctl: " << path << ": " << error << "\n";
+    return kExitFileError;
+}
+
+bool ReadPageLetter(const std::string& text, int& page) {
+    if (text.size() != 1)
+        return false;
+    const int letter = std::toupper(static_cast<unsigned char>(text[0]));
+    if (letter < 'A' || letter > 'F')
+        return false;
+    page = letter - 'A';
+    return true;
 }
 
 int UsageError(const char* command, const std::string& message, const char* usage) {

@@ -14,6 +14,13 @@ namespace zoltctl {
 // standard error, naming the file and where reading stopped; returns false then.
 bool LoadCompleteProgram(const std::string& path, model::Program& program);
 
+// Saves program to path; a failure is reported on standard error with the file and the
+// reason. Returns kExitOk or kExitFileError.
+int SaveOrReport(model::Program& program, const std::string& path);
+
+// Reads a page letter A..F (either case) into page 0..5. False for anything else.
+bool ReadPageLetter(const std::string& text, int& page);
+
 // Prints "zoltctl <command>: message" and the command's usage to standard error; returns
 // kExitUsage.
 int UsageError(const char* command, const std::string& message, const char* usage);

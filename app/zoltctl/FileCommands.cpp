@@ -53,12 +53,7 @@ int RunNew(const std::vector<std::string>& args) {
         return UsageError("new", "expected one file name", kNewUsage);
     model::Program program;
     model::MakeNewProgram(program);
-    const std::string error = files::SaveProgram(program, args[0]);
-    if (!error.empty()) {
-        std::cerr << "zoltctl: " << args[0] << ": " << error << "\n";
-        return kExitFileError;
-    }
-    return kExitOk;
+    return SaveOrReport(program, args[0]);
 }
 
 int RunList(const std::vector<std::string>& given) {
@@ -68,13 +63,8 @@ int RunList(const std::vector<std::string>& given) {
     if (args.size() != 1)
         return UsageError("list", "expected one file name", kListUsage);
     int page = -1;
-    if (onePage) {
-        if (pageText.size() != 1 || std::toupper(pageText[0]) < 'A' ||
-            std::toupper(pageText[0]) > 'F') {
-            return UsageError("list", "--page takes a page letter A..F", kListUsage);
-        }
-        page = std::toupper(pageText[0]) - 'A';
-    }
+    if (onePage && !ReadPageLetter(pageText, page))
+        return UsageError("list", "--page takes a page letter A..F", kListUsage);
     model::Program program;
     if (!LoadCompleteProgram(args[0], program))
         return kExitFileError;

@@ -6,17 +6,23 @@
 
 namespace {
 
+// Where the command summaries start in the command list.
+constexpr std::size_t kNameColumn = 15;
+
 std::vector<const zoltctl::Command*> AllCommands() {
     std::vector<const zoltctl::Command*> all;
-    for (const zoltctl::Command& c : zoltctl::FileCommands())
-        all.push_back(&c);
+    for (const auto* list : {&zoltctl::FileCommands(), &zoltctl::LinkCommands()})
+        for (const zoltctl::Command& c : *list)
+            all.push_back(&c);
     return all;
 }
 
 void PrintHelp(std::ostream& out) {
     out << "usage: zoltctl COMMAND [ARGS] | zoltctl COMMAND --help\n\ncommands:\n";
     for (const zoltctl::Command* c : AllCommands()) {
-        out << "  " << c->Name << std::string(10 - std::strlen(c->Name), ' ') << c->Summary << "\n";
+        const std::size_t name = std::strlen(c->Name);
+        out << "  " << c->Name << std::string(name < kNameColumn ? kNameColumn - name : 1, ' ')
+            << c->Summary << "\n";
     }
     out << "\nexit status: 0 success, 1 problems found or transfer failed, 2 file error, "
            "64 usage error\n";
