@@ -633,11 +633,18 @@ TEST_P(LinkRun, TraceHighlightsTheReportedLine) {
     EXPECT_EQ(bench.link.State(), CommStateWord::None);
 }
 
+std::string RunCaseName(const ::testing::TestParamInfo<RunCase>& info) {
+    static const char* const kOrders[] = {"PageFirst", "LineFirst", "Alternate"};
+    return "Interface" + std::to_string(info.param.version) +
+           kOrders[static_cast<int>(info.param.order)];
+}
+
 INSTANTIATE_TEST_SUITE_P(Versions, LinkRun,
                          ::testing::Values(RunCase{1, sim::TraceOrder::PageFirst},
                                            RunCase{2, sim::TraceOrder::PageFirst},
                                            RunCase{2, sim::TraceOrder::LineFirst},
-                                           RunCase{2, sim::TraceOrder::Alternate}));
+                                           RunCase{2, sim::TraceOrder::Alternate}),
+                         RunCaseName);
 
 TEST(LinkRunMismatch, DecliningSendsNothingAndAcceptingRunsWithoutTrace) {
     for (bool accept : {false, true}) {
