@@ -1,33 +1,13 @@
 // zoltctl's file commands, run as a user runs them.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-
+#include "tests/app/ZoltctlRun.h"
 #include "tests/files/TestFiles.h"
 
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-// Runs zoltctl with args (a shell word list), capturing its output and exit status.
-Outcome Zoltctl(const std::string& args) {
-    testfiles::ScratchFolder scratch;
-    const std::string errFile = scratch.File("err");
-    const std::string command = std::string(ZOLTCTL_PATH) + " " + args + " 2>" + errFile;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        out.append(buffer, n);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, testfiles::ReadBytes(errFile)};
-}
+using zoltctltest::Outcome;
+using zoltctltest::Zoltctl;
 
 std::string Data(const std::string& name) {
     return std::string(ZOLT_TEST_DATA) + "/" + name;
