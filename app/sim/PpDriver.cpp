@@ -2,13 +2,15 @@
 #include "app/sim/PpDriver.h"
 
 #include "app/sim/LineAddress.h"
+#include "link/Frames.h"
+#include "link/LineAddress.h"
 
 namespace sim {
 
 PpDriver::PpDriver(const UnitSetup& setup) : setup_(setup) {}
 
 std::size_t PpDriver::TotalMessages() const {
-    return setup_.Exchange == PpExchange::None ? 0 : TransferSpan().size();
+    return setup_.Exchange == PpExchange::None ? 0 : comm::TransferSpan().size();
 }
 
 void PpDriver::Restart() {
@@ -34,7 +36,7 @@ std::optional<Time> PpDriver::NextWake() const {
 }
 
 void PpDriver::SendCurrent(Time now, const LineImage& memory, std::vector<uint8_t>& out) {
-    const LineAddress line = TransferSpan()[index_];
+    const comm::WireLine line = comm::TransferSpan()[index_];
     const bool sending = setup_.Exchange == PpExchange::Send;
     std::array<uint8_t, 8> message{static_cast<uint8_t>(sending ? 1 : 2),
                                    static_cast<uint8_t>(line.Page),
@@ -43,7 +45,7 @@ void PpDriver::SendCurrent(Time now, const LineImage& memory, std::vector<uint8_
         const LineCode& code = memory[RecordOfLine(line.Page, line.Offset)];
         std::copy(code.begin(), code.end(), message.begin() + 3);
     }
-    message[7] = Sum8(message.data(), 7);
+    message[7] = comm::Sum8(message.data(), 7);
     // A message garbled on the way: its checksum no longer fits its bytes.
     if (static_cast<int>(index_) == setup_.PpCorruptMessage && tries_ == 0)
         message[7] = static_cast<uint8_t>(message[7] + 1);
@@ -95,7 +97,7 @@ void PpDriver::Answer(uint8_t byte, Time now, LineImage& memory, std::vector<uin
         return;
     const bool right = answer_[0] == sentSum_;
     if (right && setup_.Exchange == PpExchange::Receive) {
-        const LineAddress line = TransferSpan()[index_];
+        const comm::WireLine line = comm::TransferSpan()[index_];
         LineCode& code = memory[RecordOfLine(line.Page, line.Offset)];
         std::copy(answer_.begin() + 1, answer_.end(), code.begin());
     }

@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "app/sim/LineAddress.h"
+#include "link/Frames.h"
+#include "link/LineAddress.h"
 
 namespace sim {
 
@@ -94,7 +96,7 @@ void UnitEmulator::SendIdentification() {
     const UnitMark mark = MarkOf(setup_.Kind);
     std::array<uint8_t, 4> message{mark.Kind, mark.Type,
                                    static_cast<uint8_t>(setup_.InterfaceVersion), 0};
-    message[3] = Sum8(message.data(), 3);
+    message[3] = comm::Sum8(message.data(), 3);
     if (faultFirst)
         message[3] = static_cast<uint8_t>(message[3] + 1);
     for (uint8_t byte : message)
@@ -210,12 +212,12 @@ void UnitEmulator::HandleRequest(Frame frame, Time now) {
     ++answered_;
     // A request whose checksum does not fit is answered (its echo shows the PC the fault)
     // but not carried out.
-    const bool intact = frame[7] == Sum8(frame.data(), 7);
+    const bool intact = frame[7] == comm::Sum8(frame.data(), 7);
     // A garbled request is one the unit took in wrongly: it stores the wrong bytes and its
     // echo tells. A run request is never garbled, as a running unit hears no repeat.
     if (frame[0] != kRun && Garbled())
         frame[3 + rng_() % 4] ^= static_cast<uint8_t>(1 + rng_() % 255);
-    const uint8_t echo = Sum8(frame.data(), 7);
+    const uint8_t echo = comm::Sum8(frame.data(), 7);
     if (!Supports(frame[0])) {
         Send(echo);
         return;
@@ -248,7 +250,7 @@ void UnitEmulator::Answer(const Frame& frame, uint8_t echo) {
     }
     for (uint8_t byte : data)
         Send(byte);
-    Send(Sum8(data.data(), data.size()));
+    Send(comm::Sum8(data.data(), data.size()));
 }
 
 void UnitEmulator::Carry(const Frame& frame, Time now) {

@@ -1,4 +1,4 @@
-// What travels on the emulated serial line: bytes with the speed they go at, and the 8-bit sum.
+// What travels on the emulated serial line: bytes with the speed they go at.
 #pragma once
 
 #include <chrono>
@@ -21,14 +21,6 @@ struct WireByte {
 // Time one byte takes on the line: start bit, eight data bits, stop bit.
 constexpr std::chrono::nanoseconds ByteTime(int baud) {
     return std::chrono::nanoseconds(10'000'000'000LL / baud);
-}
-
-// (bytes[0] + ... + bytes[count - 1]) mod 256: the checksum of frames and identifications.
-inline uint8_t Sum8(const uint8_t* bytes, std::size_t count) {
-    unsigned sum = 0;
-    for (std::size_t i = 0; i < count; ++i)
-        sum += bytes[i];
-    return static_cast<uint8_t>(sum & 0xFF);
 }
 
 }  // namespace sim

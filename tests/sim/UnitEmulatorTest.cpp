@@ -3,6 +3,8 @@
 
 #include "app/sim/LineAddress.h"
 #include "app/sim/UnitEmulator.h"
+#include "link/Frames.h"
+#include "link/LineAddress.h"
 
 namespace {
 
@@ -20,7 +22,7 @@ Bytes Values(const std::vector<sim::WireByte>& out) {
 
 Bytes Request(std::initializer_list<uint8_t> seven) {
     Bytes frame(seven);
-    frame.push_back(sim::Sum8(frame.data(), frame.size()));
+    frame.push_back(comm::Sum8(frame.data(), frame.size()));
     return frame;
 }
 
@@ -303,7 +305,7 @@ TEST(UnitEmulator, PocketProgrammerSendsEveryLineAfterTheQuietStartAndMovesOnWit
     bench.Advance(Millis(290));
     EXPECT_TRUE(bench.Take().empty()) << "started before the quiet time";
     bench.Advance(Millis(20));
-    const std::vector<sim::LineAddress>& span = sim::TransferSpan();
+    const std::vector<comm::WireLine>& span = comm::TransferSpan();
     for (std::size_t i = 0; i < span.size(); ++i) {
         const int r = sim::RecordOfLine(span[i].Page, span[i].Offset);
         const Bytes expected =
@@ -324,10 +326,10 @@ TEST(UnitEmulator, PocketProgrammerRepeatsAWronglyAnsweredMessageThenGivesTheLin
     bench.Connect();
     bench.Advance(Millis(300));
     const Bytes first = bench.Take();
-    EXPECT_EQ(first[7], static_cast<uint8_t>(sim::Sum8(first.data(), 7) + 1));
-    bench.Feed({sim::Sum8(first.data(), 7)});  // the PC's own checksum: not the one sent
+    EXPECT_EQ(first[7], static_cast<uint8_t>(comm::Sum8(first.data(), 7) + 1));
+    bench.Feed({comm::Sum8(first.data(), 7)});  // the PC's own checksum: not the one sent
     const Bytes repeat = bench.Take();
-    EXPECT_EQ(repeat[7], sim::Sum8(repeat.data(), 7));
+    EXPECT_EQ(repeat[7], comm::Sum8(repeat.data(), 7));
     bench.Feed({0});
     EXPECT_EQ(bench.Take(), repeat);
     bench.Advance(Millis(250));  // no answer at all: the line is given up
@@ -374,7 +376,7 @@ TEST(LineAddress, PagesMapToTheirRecordsAndTheSpanHas845Lines) {
     EXPECT_EQ(sim::RecordOfLine(7, 151), -1);
     EXPECT_EQ(sim::RecordOfLine(0, 0), -1);
     EXPECT_EQ(sim::RecordOfLine(2, 100), -1);
-    EXPECT_EQ(sim::TransferSpan().size(), 845u);
+    EXPECT_EQ(comm::TransferSpan().size(), 845u);
 }
 
 }  // namespace
