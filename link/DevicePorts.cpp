@@ -78,4 +78,15 @@ std::string DeviceForPort(int port, const std::vector<std::string>& devices,
     return devices[static_cast<std::size_t>(port) - 1];
 }
 
+bool PortAvailable(const std::string& device) {
+    if (device.empty())
+        return false;
+    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool terminal = ::isatty(fd) != 0;
+    ::close(fd);
+    return terminal;
+}
+
 }  // namespace comm

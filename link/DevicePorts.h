@@ -20,4 +20,7 @@ std::vector<std::string> SystemSerialDevices();
 std::string DeviceForPort(int port, const std::vector<std::string>& devices,
                           const std::string& overrideDevice);
 
+// True when device names a terminal that can be opened now; it is closed again at once.
+bool PortAvailable(const std::string& device);
+
 }  // namespace comm

@@ -1,0 +1,76 @@
+// The port and speed choice: a port that cannot be opened is refused before anything changes.
+#include "link/qt/CommSetupDialog.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace comm {
+
+CommSetupDialog::CommSetupDialog(const CommChoice& current, std::function<bool(int)> portAvailable,
+                                 std::function<void(const QString&)> showMessage, QWidget* parent)
+    : QDialog(parent),
+      pending_(current),
+      portAvailable_(std::move(portAvailable)),
+      showMessage_(std::move(showMessage)) {
+    setObjectName("frmCommSetup");
+    setWindowTitle("Comm Port Setting");
+    setModal(true);
+
+    auto* ports = new QVBoxLayout;
+    for (int n = 0; n <= 4; ++n) {
+        auto* option = new QRadioButton(n == 0 ? QString("None") : QString("Com %1").arg(n));
+        option->setObjectName(QString("optCom%1").arg(n));
+        option->setChecked(n == current.Port);
+        connect(option, &QRadioButton::clicked, this, [this, n] { pending_.Port = n; });
+        ports->addWidget(option);
+    }
+
+    auto* speedFrame = new QGroupBox("Port Speed");
+    speedFrame->setObjectName("fraSpeed");
+    auto* speeds = new QVBoxLayout(speedFrame);
+    for (int n = 0; n <= 1; ++n) {
+        auto* option = new QRadioButton(n == 0 ? "Low" : "High");
+        option->setObjectName(QString("optCommSpeed%1").arg(n));
+        option->setChecked(n == current.Speed);
+        connect(option, &QRadioButton::clicked, this, [this, n] { pending_.Speed = n; });
+        speeds->addWidget(option);
+    }
+    auto* hint = new QLabel("Select Low speed to help\ncorrect communication errors.");
+    hint->setObjectName("lblSpeedSel");
+    speeds->addWidget(hint);
+
+    auto* ok = new QPushButton("OK");
+    ok->setObjectName("cmdCommOK");
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &CommSetupDialog::Accept);
+    auto* cancel = new QPushButton("Cancel");
+    cancel->setObjectName("cmdCommCancel");
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* choices = new QHBoxLayout;
+    choices->addLayout(ports);
+    choices->addWidget(speedFrame);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(choices);
+    layout->addLayout(buttons);
+}
+
+void CommSetupDialog::Accept() {
+    if (pending_.Port > 0 && !portAvailable_(pending_.Port)) {
+        showMessage_(QString("Comm Port %1 is not available").arg(pending_.Port));
+        return;
+    }
+    if (pending_.Speed == 0)
+        showMessage_("Selecting lo speed may slow down\nprogram execution in the MCU.");
+    accept();
+}
+
+}  // namespace comm
