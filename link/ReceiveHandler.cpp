@@ -367,7 +367,11 @@ void ReceiveHandler::TraceReport() {
 }
 
 void ReceiveHandler::ShowTrace() {
-    const int wanted = trace_.Page >= 1 && trace_.Page <= 6 ? state_.TraceLast[trace_.Page] : -1;
+    if (trace_.Page < 1 || trace_.Page > 6) {
+        state_.CommTask = CommTaskWord::None;
+        return;
+    }
+    const int wanted = state_.TraceLast[trace_.Page];
     for (std::size_t row = 0; row < trace_.RowLines.size(); ++row) {
         if (trace_.RowLines[row] - 1 != wanted)
             continue;

@@ -169,13 +169,6 @@ TEST(LinkConnect, HighSpeedSetUpSwitchesBothEndsTo19200) {
     }
 }
 
-TEST(LinkConnect, SpeedOutOfRangeIsTakenAsLow) {
-    LinkBench bench(UnitOf(UnitKind::Mcu, 2));
-    ASSERT_TRUE(bench.Connect(2).Ok());
-    EXPECT_EQ(bench.unit.Requests().at(0), (sim::Frame{240, 0, 0, 0, 0, 0, 0, 240}));
-    EXPECT_EQ(bench.port.Baud(), 9600);
-}
-
 TEST(LinkConnect, UnansweredHighSpeedTestShowsHighSpeedErrorAndResetRecovers) {
     sim::UnitSetup setup = UnitOf(UnitKind::Mcu, 2);
     setup.StopAfter = 1;  // echoes the speed request, then falls silent
@@ -238,19 +231,6 @@ TEST(LinkMcu, SendStoresTheChecksumFirstAndSends845Lines) {
     EXPECT_EQ(requests.back(), (sim::Frame{2, 7, 99, 0, 0, 0, 0, 108}));
     EXPECT_EQ(DifferingLines(*program, bench.unit.Memory()), std::vector<int>{});
     EXPECT_FALSE(bench.seen.TransferVisible);
-}
-
-TEST(LinkMcu, NewProgramSendsLinesBeyondTheEditorsPagesToo) {
-    LinkBench bench(UnitOf(UnitKind::Mcu));
-    ASSERT_TRUE(bench.Connect().Ok());
-    model::Program program;
-    model::MakeNewProgram(program);
-    program.PgmData[249].Code = {7, 7, 7, 7};  // page A offset 249: transfer span only
-    program.PgmData[393].Code = {9, 9, 9, 9};  // page B offset 93
-    ASSERT_TRUE(bench.link.SendProgram(program).Ok());
-    EXPECT_EQ(bench.unit.Memory()[249], (sim::LineCode{7, 7, 7, 7}));
-    EXPECT_EQ(bench.unit.Memory()[393], (sim::LineCode{9, 9, 9, 9}));
-    EXPECT_EQ(CountRequests(bench.unit, 1), 845u);
 }
 
 TEST(LinkMcu, ReadReplacesTheProgramByteForByte) {
