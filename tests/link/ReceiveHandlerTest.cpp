@@ -224,6 +224,20 @@ TEST_F(Handler, WrongTestEchoSendsTheTestAgainButNotForever) {
     EXPECT_EQ(seen.Mode, comm::texts::kHighSpeedError);
 }
 
+TEST_F(Handler, ResetForgetsAPendingHighSpeedTest) {
+    Feed({0x55, 0xF0, 0x02, 0x47});
+    Tick();
+    Feed({240});
+    Tick();
+    ASSERT_EQ(handler.State().CommTask, comm::CommTaskWord::TestCommHi);
+    handler.Reset();
+    // No tick is left to turn the next connection into "High Speed Error".
+    EXPECT_EQ(host.Timer, 0);
+    EXPECT_EQ(handler.State().CommTask, comm::CommTaskWord::None);
+    Feed({0x55, 0xF0, 0x01, 0x46});
+    EXPECT_EQ(State(), CommStateWord::Mcu);
+}
+
 TEST_F(Handler, SpeedRequestNeverEchoedEndsInsteadOfHanging) {
     Feed({0x55, 0xF0, 0x02, 0x47});
     Tick();
@@ -361,6 +375,16 @@ TEST_F(RunHandler, RepeatedReportOnThePageShownHighlightsItsRowLater) {
     ASSERT_EQ(seen.TraceRows.size(), 1u);
     EXPECT_EQ(seen.TraceRows[0], std::make_pair(0, 5));
     EXPECT_EQ(handler.Trace().TraceItem, 5);
+}
+
+TEST_F(RunHandler, NoPageOnDisplayHighlightsNoCommentRow) {
+    Start(1, CommStateWord::Run);
+    handler.State().TraceLast.fill(-1);
+    Feed({3, 2, 3, 2});
+    handler.Trace().Page = 0;  // the list shows no page now
+    Tick();
+    EXPECT_TRUE(seen.TraceRows.empty());
+    EXPECT_EQ(handler.State().CommTask, comm::CommTaskWord::None);
 }
 
 TEST_F(RunHandler, ReportsForAnotherPageOnlyRecordTheLine) {
