@@ -119,6 +119,8 @@ LinkResult LinkSession::WaitForUnit(Millis timeoutMs) {
                 return false;
         }
     };
+    if (State() == CommStateWord::Err)  // the port did not open, or a command failed
+        return {Outcome::NotReady, {"", texts::kNotReady, NoticeIcon::None}};
     pump_.ClearCancel();
     const WaitResult waited = Wait(settled, timeoutMs);
     if (waited == WaitResult::Cancelled)

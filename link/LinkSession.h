@@ -78,7 +78,7 @@ class LinkSession : public Serviced, private ReceiveHost {
     void Reset();
     // Waits until a unit has identified itself (and finished its speed set-up) or the link
     // failed, at most timeoutMs. NoAnswer when nothing came, HighSpeedError when the set-up
-    // failed.
+    // failed, NotReady when the link had already failed (Connect could not open the port).
     LinkResult WaitForUnit(Millis timeoutMs);
     // Resets and closes the port.
     void Close();

@@ -196,6 +196,7 @@ TEST(LinkConnect, NoPortAndPortThatWillNotOpen) {
     EXPECT_EQ(failed.Message.Title, "Error 16");
     EXPECT_EQ(failed.Message.Text, comm::texts::kOpenError);
     EXPECT_EQ(bench.link.State(), CommStateWord::Err);
+    EXPECT_EQ(bench.link.WaitForUnit(1000).Result, Outcome::NotReady);
 }
 
 TEST(LinkConnect, SilentPortEndsTheWaitForTheUnit) {
