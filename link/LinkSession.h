@@ -12,16 +12,16 @@
 // keep running while it waits, and every wait is bounded: a reply has kReplyWait, a request
 // whose echo stays wrong is repeated at most kMaxTries times, kMaxSilences unanswered requests
 // in a row end the command with "does not answer" and the link in "ERR" (Reset or Connect
-// recover it). A failed or cancelled command leaves the PC's program as it was. Cancel() makes
-// the running command (and none after it) stop with Outcome::Cancelled.
+// recover it). A failed or cancelled command leaves the PC's program as it was. Cancel() stops
+// the running command with Outcome::Cancelled; the next command starts afresh.
 //
-// Messages are shown through LinkObserver::Message as they arise (including those that come
-// from the receive handler, like "High Speed Error" or the Pocket Programmer's "Checksum
-// Error"); the result of a command repeats its verdict for callers that print it.
+// Messages are shown through LinkObserver::Message as they arise (including the Pocket
+// Programmer's "Checksum Error", which comes from the receive handler at the end of a
+// receive); "High Speed Error" is a connection status (ModeChanged). The result of a command
+// repeats its verdict for callers that print it.
 #pragma once
 
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
