@@ -8,6 +8,11 @@
 //   link.WaitForUnit(10000);                 // (zoltctl) until identified or ERR, bounded
 //   LinkResult r = link.SendProgram(program);  // r.Ok(), r.Message.Text is the verdict shown
 //
+// Between commands nothing waits, yet the identification, the speed set-up, the Pocket
+// Programmer's exchange and the run trace all go on: whoever owns the session calls Service()
+// whenever the port has bytes and once NextTimerDue() has passed (a window from its port's
+// ready-read signal and a timer; zoltctl by pumping until what it waits for has happened).
+//
 // Every command waits through the pump, so window events, received bytes and tmrComm ticks
 // keep running while it waits, and every wait is bounded: a reply has kReplyWait, a request
 // whose echo stays wrong is repeated at most kMaxTries times, kMaxSilences unanswered requests
