@@ -491,6 +491,21 @@ TEST(LinkPp, FiveHundredMillisecondsOfQuietEndTheTransfer) {
     }
 }
 
+TEST(LinkPp, ExchangeRunsWithoutACommandWaitingAsInTheWindow) {
+    sim::UnitSetup setup = UnitOf(UnitKind::Pp);
+    setup.Exchange = sim::PpExchange::Send;
+    setup.Memory = ImageOf(*HeldProgram(95));
+    LinkBench bench(setup);
+    ASSERT_TRUE(bench.Connect().Ok());
+    model::Program program;
+    bench.link.AttachProgram(&program);
+    bench.pump.Idle(30000);  // the window's event loop, servicing the link
+    EXPECT_TRUE(bench.link.Receiver().Tally().Ended);
+    EXPECT_EQ(DifferingLines(program, bench.unit.Memory()), std::vector<int>{});
+    EXPECT_EQ(bench.seen.Replaced, 1);
+    EXPECT_TRUE(bench.seen.Messages.empty());
+}
+
 TEST(LinkPp, PpThatNeverStartsEndsTheWaitAndLeavesTheLinkConnected) {
     LinkBench bench(UnitOf(UnitKind::Pp));
     ASSERT_TRUE(bench.Connect().Ok());
