@@ -18,31 +18,11 @@
 #include "editor/FunctionEditor.h"
 #include "editor/StoreLine.h"
 #include "model/LineText.h"
+#include "tests/support/QtTestApp.h"
 
 namespace {
 
 using editor::FieldId;
-
-// One application for the whole run, made before the first test and gone before the process
-// exits, while Qt's own state still stands.
-class QtEnvironment : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        app_ = std::make_unique<QApplication>(argc_, argv_);
-    }
-    void TearDown() override { app_.reset(); }
-
-  private:
-    int argc_ = 1;
-    char name_[20] = "editor-widget-tests";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
-};
-
-const ::testing::Environment* const kQtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 class EditorWidget : public testeditor::EditorTest {
   protected:

@@ -7,19 +7,13 @@
 
 #include "link/DevicePorts.h"
 #include "link/qt/CommSetupDialog.h"
+#include "tests/support/QtTestApp.h"
 
 namespace comm {
 namespace {
 
 class CommSetupTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "comm-setup-tests";
-        static char* argv[] = {name, nullptr};
-        if (QApplication::instance() == nullptr)
-            new QApplication(argc, argv);
-    }
     // Opens the dialog on current with ports 1 and 2 present, clicks the named options, then
     // the named button.
     int Run(CommChoice current, std::initializer_list<const char*> clicks, const char* button) {

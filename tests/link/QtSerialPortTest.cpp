@@ -9,19 +9,13 @@
 #include "link/qt/QtEventPump.h"
 #include "link/qt/QtSerialPort.h"
 #include "tests/link/PortTestKit.h"
+#include "tests/support/QtTestApp.h"
 
 namespace comm {
 namespace {
 
 class QtPortTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "link-qt-tests";
-        static char* argv[] = {name, nullptr};
-        if (QCoreApplication::instance() == nullptr)
-            new QCoreApplication(argc, argv);
-    }
     void SetUp() override {
         if (pty.Device().empty())
             GTEST_SKIP() << "no pseudo-terminal available";
