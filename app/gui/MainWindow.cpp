@@ -296,8 +296,8 @@ void MainWindow::ShowPage(int page, int line) {
         const int rows = static_cast<int>(listing_.Rows.size());
         state_.ListRow = std::clamp(state_.ListRow, 0, rows - 1);
         SelectRow(state_.ListRow);
-        if (isVisible())
-            lstPage_->setFocus();
+        // Also before the window is first shown, so that it opens with the list in focus.
+        lstPage_->setFocus();
     }
 }
 
