@@ -80,6 +80,11 @@ TEST_F(LineCommands, CutAndPasteWithTheKeysOfTheList) {
     ClickRow(RowOf(4));
     QTest::keyClick(List(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Page(), "L1 L4 L5 L2 L3 L6 END");
+    SelectLines(1, 1);
+    QTest::keyClick(List(), Qt::Key_C, Qt::ControlModifier);
+    ClickRow(RowOf(6));
+    QTest::keyClick(List(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Page(), "L1 L4 L5 L2 L3 L1 L6 END");
 }
 
 TEST_F(LineCommands, CutThroughEndPageLeavesAFreshEndPage) {

@@ -1,6 +1,7 @@
 // The main window: the listing of a new program, row clicks and page changes with unsaved
 // edits, the comment box, the error log, the menus, the minimum size and exit.
 #include <QMenu>
+#include <QScrollBar>
 #include <QTimer>
 
 #include "model/LineText.h"
@@ -118,6 +119,27 @@ TEST_F(MainWindowTest, RepeatLinesIsRefusedOnLineOneOnly) {
     EXPECT_FALSE(repeat->isEnabled());
     ClickRow(RowOf(2));
     EXPECT_TRUE(repeat->isEnabled());
+}
+
+TEST_F(MainWindowTest, RedrawKeepsTheListScrolledUnlessOnLineOne) {
+    Use(testpage::ProgramWithLines(0, 150));
+    List()->scrollToItem(List()->item(RowOf(100)), QAbstractItemView::PositionAtCenter);
+    ClickRow(RowOf(100));
+    const int scrolled = List()->verticalScrollBar()->value();
+    ASSERT_GT(scrolled, 0);
+    Press("cmdInsLine");
+    EXPECT_EQ(window->State().CurLine, 99);
+    EXPECT_EQ(List()->verticalScrollBar()->value(), scrolled);
+    window->ChangePage(0);
+    EXPECT_EQ(List()->verticalScrollBar()->value(), 0);
+}
+
+TEST_F(MainWindowTest, APastedQuoteIsStoredAsAnApostrophe) {
+    ClickRow(0);
+    Comment()->setFocus();
+    Comment()->insertPlainText(QStringLiteral("say \"stop\""));
+    EXPECT_EQ(Comment()->Comment(), "say 'stop'");
+    EXPECT_EQ(window->State().LineEdited, editor::LineEdit::Yes);
 }
 
 // ----- the comment box
