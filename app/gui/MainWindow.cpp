@@ -556,8 +556,29 @@ void MainWindow::EnablePaste() {
     menus_.ListEditReplace->setEnabled(true);
 }
 
+// A time, count or line box over its limit keeps the line from being stored, whichever way
+// the user accepts it. The box's own leaving check has already spoken when the focus is back
+// in the box; otherwise the message comes from here.
+bool MainWindow::BoxesWithinLimits() {
+    for (editor::FieldId id : {editor::FieldId::TimeCount, editor::FieldId::LineMisc}) {
+        if (!core_.View()[id].Visible)
+            continue;
+        const std::optional<std::string> message = core_.CheckBeforeAccept(id);
+        if (!message)
+            continue;
+        auto* box = editor_->findChild<QLineEdit*>(QString::fromLatin1(editor::FieldName(id)));
+        if (!box->hasFocus()) {
+            dialogs_.Tell(QStringLiteral("Error"), FromModel(*message), MessageIcon::Warning);
+            box->setFocus();
+            box->selectAll();
+        }
+        return false;
+    }
+    return true;
+}
+
 void MainWindow::AcceptChange() {
-    if (state_.LineEdited == editor::LineEdit::No || !StoreCurrentLine())
+    if (state_.LineEdited == editor::LineEdit::No || !BoxesWithinLimits() || !StoreCurrentLine())
         return;
     const int rows = static_cast<int>(listing_.Rows.size());
     int row = state_.ListRow;

@@ -115,6 +115,7 @@ class MainWindow : public QMainWindow, public FileCommandHost {
     void CutLines();
     void PasteLines();
     void ReplaceLines();
+    bool BoxesWithinLimits();
     void AcceptChange();
     void CancelChange();
     void EnablePaste();

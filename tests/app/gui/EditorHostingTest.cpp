@@ -88,4 +88,18 @@ TEST_F(EditorInWindow, EnterOnAValueOverItsLimitReportsAndStoresNothing) {
     EXPECT_EQ(program.PgmData[0].F(), 12);
 }
 
+TEST_F(EditorInWindow, OkRefusesAValueOverItsLimitWithOneMessage) {
+    ClickRow(0);
+    Trigger("6a");
+    Type(TimeBox(), "60000");
+    Press("cmdAcceptChg");
+    EXPECT_EQ(dialogs.Titles(), QStringList{"Error"});
+    EXPECT_EQ(program.PgmData[0].F(), 12);
+    EXPECT_TRUE(TimeBox()->hasFocus());
+    Type(TimeBox(), "600");
+    Press("cmdAcceptChg");
+    EXPECT_EQ(dialogs.Titles(), QStringList{"Error"});
+    EXPECT_EQ(program.PgmData[0].F(), 9);
+}
+
 }  // namespace
