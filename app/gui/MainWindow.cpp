@@ -1,6 +1,7 @@
 // The main window: its controls, the page listing, row clicks, line operations and commands.
 #include "app/gui/MainWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFontDatabase>
@@ -164,8 +165,18 @@ void MainWindow::ConnectCommands() {
     connect(menus_.ListEditReplace, &QAction::triggered, this, &MainWindow::ReplaceLines);
 
     connect(lstPage_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!drawing_)
-            RowClick(row, true);
+        if (drawing_)
+            return;
+        rowChangeSeen_ = true;
+        QTimer::singleShot(0, this, [this] { rowChangeSeen_ = false; });
+        RowClick(row, true);
+    });
+    // A click on the row that is already current changes nothing in the list, but it is a
+    // click all the same: after a cancelled question it must ask again.
+    connect(lstPage_, &QListWidget::itemPressed, this, [this](QListWidgetItem* item) {
+        const bool leftButton = QApplication::mouseButtons() & Qt::LeftButton;
+        if (!rowChangeSeen_ && leftButton && item != nullptr)
+            RowClick(lstPage_->row(item), true);
     });
     connect(lstPage_, &QListWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         menus_.ListEdit->popup(lstPage_->viewport()->mapToGlobal(at));

@@ -131,7 +131,8 @@ class MainWindow : public QMainWindow, public FileCommandHost {
     FileCommands files_;
     ErrLogState errLogState_ = ErrLogState::No;
     model::PageListing listing_;
-    bool drawing_ = false;  // rows are being selected by the program, not clicked
+    bool drawing_ = false;        // rows are being selected by the program, not clicked
+    bool rowChangeSeen_ = false;  // the press under way already moved the current row
     bool exiting_ = false;
 
     QWidget* central_ = nullptr;

@@ -101,6 +101,20 @@ INSTANTIATE_TEST_SUITE_P(Answers, SaveQuestionOnPageChange,
                                            QuestionCase{"Cancel", Answer::Cancel, "L1", 0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(MainWindowTest, ClickingTheRowAgainAfterCancelAsksAgain) {
+    Use(testpage::ProgramWithLines(0, 5));
+    ClickRow(RowOf(1));
+    TypeComment(QStringLiteral("x"));
+    dialogs.answers = {Answer::Cancel, Answer::No};
+    ClickRow(RowOf(3));
+    EXPECT_EQ(window->State().CurLine, 0);
+    ClickRow(RowOf(3));
+    EXPECT_EQ(dialogs.Titles(), (QStringList{"Save Changes", "Save Changes"}));
+    EXPECT_EQ(window->State().CurLine, 2);
+    ClickRow(RowOf(3));
+    EXPECT_EQ(dialogs.shown.size(), 2u);
+}
+
 TEST_F(MainWindowTest, ClickingACommentRowKeepsTheLineAndAsksNothing) {
     Use(testpage::ProgramWithLines(0, 5));
     ClickRow(RowOf(2));
