@@ -20,18 +20,23 @@ StartupSequence::StartupSequence(MainWindow& window, shell::SettingsStore& setti
       times_(times) {}
 
 void StartupSequence::Run() {
+    // tmrMaster: the one-shot timer the start waits on. A click on the splash screen ends the
+    // wait, also one that comes while the screen is still being shown.
     SplashScreen splash;
+    QTimer tmrMaster;
+    tmrMaster.setSingleShot(true);
+    bool dismissed = false;
+    QObject::connect(&splash, &SplashScreen::dismissed, &tmrMaster, [&] {
+        dismissed = true;
+        tmrMaster.stop();
+    });
     splash.show();
     splash.setFocus();
     const shell::StartupSettings settings = shell::ReadStartupSettings(settings_);
     window_.Files().SetPgmDir(settings.PgmDir);
 
-    // tmrMaster: the one-shot timer the start waits on; the splash screen stops it early.
-    QTimer tmrMaster;
-    tmrMaster.setSingleShot(true);
-    QObject::connect(&splash, &SplashScreen::dismissed, &tmrMaster, &QTimer::stop);
     tmrMaster.start(times_.SplashMs);
-    while (tmrMaster.isActive())
+    while (!dismissed && tmrMaster.isActive())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     splash.close();
 
