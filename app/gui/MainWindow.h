@@ -41,7 +41,7 @@ enum class ErrLogState {
     No,      // no pending log, or the user declined it
     Yes,     // the user last left the log by picking an entry: open it without asking
     Cancel,  // the log was closed without picking
-    View,
+    View,    // set by the I/O setup dialog
 };
 
 class MainWindow : public QMainWindow, public FileCommandHost {
