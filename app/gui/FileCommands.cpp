@@ -1,0 +1,130 @@
+// The program file commands.
+#include "app/gui/FileCommands.h"
+
+#include <QFile>
+
+#include "app/gui/Dialogs.h"
+#include "app/shell/FilePreset.h"
+#include "app/shell/SettingsStore.h"
+#include "files/ProgramFile.h"
+#include "files/TextExport.h"
+#include "model/NewProgram.h"
+#include "model/Program.h"
+
+namespace gui {
+
+namespace {
+
+const QString kProgramFilter = QStringLiteral("Zolt files (*.zlp)|*.zlp|All files (*.*)|*.*");
+
+// Paths cross to the core in the file system's own encoding.
+std::string LocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString DisplayPath(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+}  // namespace
+
+FileCommands::FileCommands(model::Program& program, Dialogs& dialogs,
+                           shell::SettingsStore& settings, FileCommandHost& host)
+    : program_(program), dialogs_(dialogs), settings_(settings), host_(host) {}
+
+bool FileCommands::OfferToSave(bool cancellable) {
+    if (!program_.PgmChanged)
+        return true;
+    const Answer answer = dialogs_.Message(
+        QStringLiteral("Save Changes"),
+        QStringLiteral("Do you want to save changes to this program?"), MessageIcon::Warning,
+        cancellable ? MessageButtons::YesNoCancel : MessageButtons::YesNo, Answer::Yes);
+    if (answer == Answer::Cancel)
+        return false;
+    if (answer == Answer::Yes)
+        Save();
+    return true;
+}
+
+void FileCommands::New() {
+    if (!OfferToSave(true))
+        return;
+    model::MakeNewProgram(program_);
+    host_.ShowNewProgram();
+}
+
+void FileCommands::Open() {
+    if (!OfferToSave(true))
+        return;
+    const auto chosen = dialogs_.OpenFileName({QStringLiteral("Open Zolt Program"), kProgramFilter,
+                                               DisplayPath(shell::FilePreset(pgmDir_, "*.zlp"))});
+    if (!chosen)
+        return;
+    RememberFolder(*chosen);
+    Load(LocalPath(*chosen));
+}
+
+void FileCommands::Load(const std::string& path) {
+    const files::LoadReport report = files::LoadProgram(program_, path);
+    if (!report.Opened) {
+        dialogs_.Tell(QStringLiteral("Open Zolt Program"),
+                      QStringLiteral("The program could not be opened.\n") +
+                          DisplayPath(report.Message(path)),
+                      MessageIcon::Warning);
+        return;
+    }
+    host_.ShowNewProgram();
+    if (!report.Complete) {
+        dialogs_.Tell(QStringLiteral("Open Zolt Program"),
+                      QStringLiteral("The program file is damaged or ends early; the program "
+                                     "was read only as far as this point:\n") +
+                          DisplayPath(report.Message(path)),
+                      MessageIcon::Warning);
+    }
+}
+
+bool FileCommands::Save() {
+    const std::string preset =
+        program_.PgmFile.empty() ? shell::FilePreset(pgmDir_, "*.zlp") : program_.PgmFile;
+    const auto chosen = dialogs_.SaveFileName(
+        {QStringLiteral("Save Zolt Program"), kProgramFilter, DisplayPath(preset)});
+    if (!chosen)
+        return false;
+    RememberFolder(*chosen);
+    const std::string error = files::SaveProgram(program_, LocalPath(*chosen));
+    if (!error.empty()) {
+        dialogs_.Tell(QStringLiteral("Save Zolt Program"),
+                      QStringLiteral("The program was not saved to ") + *chosen +
+                          QStringLiteral("\n") + DisplayPath(error),
+                      MessageIcon::Warning);
+        return false;
+    }
+    host_.ShowTitle();
+    return true;
+}
+
+void FileCommands::Export() {
+    const auto chosen = dialogs_.SaveFileName(
+        {QStringLiteral("Export Zolt Program"),
+         QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*"), QStringLiteral("*.txt")});
+    if (!chosen)
+        return;
+    host_.ShowTransferStatus(QStringLiteral("Exporting Data"), 0);
+    const std::string error = files::ExportProgram(program_, LocalPath(*chosen));
+    host_.ShowTransferStatus(QString(), 0);
+    if (!error.empty()) {
+        dialogs_.Tell(QStringLiteral("Export Zolt Program"),
+                      QStringLiteral("The program was not exported to ") + *chosen +
+                          QStringLiteral("\n") + DisplayPath(error),
+                      MessageIcon::Warning);
+        return;
+    }
+    dialogs_.Tell(QString(), QStringLiteral("Program export complete"), MessageIcon::None);
+}
+
+void FileCommands::RememberFolder(const QString& file) {
+    pgmDir_ = shell::FolderOfFile(LocalPath(file));
+    settings_.Save("Key", "PgmDir", pgmDir_);
+}
+
+}  // namespace gui

@@ -1,0 +1,120 @@
+// Building the menus with their captions, access keys, names and shortcuts.
+#include "app/gui/MainMenus.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace gui {
+
+namespace {
+
+QMenu* AddMenu(QMenuBar* bar, const char* caption, const char* name) {
+    QMenu* menu = bar->addMenu(QString::fromLatin1(caption));
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+QMenu* AddSubmenu(QMenu* parent, const char* caption, const char* name) {
+    QMenu* menu = parent->addMenu(QString::fromLatin1(caption));
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+QAction* AddItem(QMenu* menu, const char* caption, const char* name, bool enabled = true) {
+    QAction* action = menu->addAction(QString::fromLatin1(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    action->setEnabled(enabled);
+    return action;
+}
+
+}  // namespace
+
+MainMenus BuildMainMenus(QMenuBar* bar, QWidget* owner) {
+    MainMenus m;
+    QMenu* file = AddMenu(bar, "&File", "mnuFile");
+    m.FileNew = AddItem(file, "&New Program", "mnuFileNew");
+    m.FileNew->setShortcut(QKeySequence::New);
+    m.FileOpen = AddItem(file, "&Open Program...", "mnuFileOpen");
+    m.FileOpen->setShortcut(QKeySequence::Open);
+    m.FileSave = AddItem(file, "Save Program &As...", "mnuFileSave");
+    m.FileSave->setShortcut(QKeySequence::Save);
+    file->addSeparator();
+    m.FilePrint = AddItem(file, "&Print", "mnuFilePrint", false);
+    m.FilePrint->setShortcut(QKeySequence::Print);
+    m.FileExport = AddItem(file, "E&xport to text file", "mnuFileExport");
+    file->addSeparator();
+    m.FileSend = AddSubmenu(file, "Send &to Zolt", "mnuFileSend");
+    m.FileSendMCU = AddItem(m.FileSend, "Send progam to &MCU", "mnuFileSendMCU");
+    m.FileSendPP = AddItem(m.FileSend, "Send program to &PP", "mnuFileSendPP");
+    m.FileSendTmr = AddItem(m.FileSend, "Send &Timer data to CIM", "mnuFileSendTmr");
+    m.FileSendCtr = AddItem(m.FileSend, "Send &Counter data to CIM", "mnuFileSendCtr");
+    m.FileRead = AddSubmenu(file, "Read &from Zolt", "mnuFileRead");
+    m.FileReadMCU = AddItem(m.FileRead, "Read program from &MCU", "mnuFileReadMCU");
+    m.FileReadPP = AddItem(m.FileRead, "Read program from &PP", "mnuFileReadPP");
+    m.FileReadTmr = AddItem(m.FileRead, "Read &Timer data from CIM", "mnuFileReadTmr");
+    m.FileReadCtr = AddItem(m.FileRead, "Read &Counter data from CIM", "mnuFileReadCtr");
+    m.FileRun = AddItem(file, "Run Pro&gram", "mnuFileRun");
+    file->addSeparator();
+    m.FileExit = AddItem(file, "E&xit", "mnuFileExit");
+    m.FileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu* page = AddMenu(bar, "&Page", "mnuPageX");
+    for (int p = 0; p < 6; ++p) {
+        const QString caption = QStringLiteral("Page &") + QChar('A' + p);
+        m.Page[p] = page->addAction(caption);
+        m.Page[p]->setObjectName(QStringLiteral("mnuPage"));
+        m.Page[p]->setProperty("index", p);
+    }
+
+    QMenu* setup = AddMenu(bar, "&Setup", "mnuSetup");
+    m.SetupIO = AddItem(setup, "&Add or Remove I/O Modules", "mnuSetupIO", false);
+    m.SetupBIOS = AddItem(setup, "Change &BIOS Registers", "mnuSetupBIOS", false);
+    setup->addSeparator();
+    m.SetupRTP = AddItem(setup, "Setup Remote &Timer Panel", "mnuSetupRTP", false);
+    m.SetupRCP = AddItem(setup, "Setup Remote &Counter Panel", "mnuSetupRCP", false);
+    setup->addSeparator();
+    m.SetupConnect = AddItem(setup, "C&onnect to Zolt", "mnuSetupConnect", false);
+    m.SetupComm = AddItem(setup, "Change Com&m Port", "mnuSetupComm", false);
+    m.SetupReset = AddItem(setup, "Reset Comm &Port", "mnuSetupReset", false);
+
+    QMenu* help = AddMenu(bar, "&Help", "mnuHelp");
+    m.HelpContents = AddItem(help, "&Contents", "mnuHelpContents", false);
+    m.HelpTour = AddItem(help, "&Take Zolt Tour", "mnuHelpTour", false);
+    m.HelpAbout = AddItem(help, "&About", "mnuHelpAbout", false);
+
+    m.ListEdit = new QMenu(QStringLiteral("ListEdit"), owner);
+    m.ListEdit->setObjectName(QStringLiteral("mnuListEdit"));
+    m.ListEditCut = AddItem(m.ListEdit, "Cut", "mnuListEditCut");
+    m.ListEditCut->setShortcut(QKeySequence::Cut);
+    m.ListEditCopy = AddItem(m.ListEdit, "Copy", "mnuListEditCopy");
+    m.ListEditCopy->setShortcut(QKeySequence::Copy);
+    m.ListEdit->addSeparator();
+    m.ListEditPaste = AddItem(m.ListEdit, "Paste", "mnuListEditPaste", false);
+    m.ListEditPaste->setShortcut(QKeySequence::Paste);
+    m.ListEditReplace = AddItem(m.ListEdit, "Replace", "mnuListEditReplace", false);
+    EnableLinkMenus(m, "none");
+    return m;
+}
+
+void EnableLinkMenus(const MainMenus& m, const std::string& commState) {
+    const bool mcu = commState == "MCU";
+    const bool pp = commState == "PP";
+    const bool cim = commState == "CIM";
+    m.FileSend->menuAction()->setEnabled(mcu || pp || cim);
+    m.FileRead->menuAction()->setEnabled(mcu || pp || cim);
+    m.FileSendMCU->setEnabled(mcu);
+    m.FileReadMCU->setEnabled(mcu);
+    m.FileRun->setEnabled(mcu);
+    m.FileSendPP->setEnabled(pp);
+    m.FileReadPP->setEnabled(pp);
+    m.FileSendTmr->setEnabled(cim);
+    m.FileSendCtr->setEnabled(cim);
+    m.FileReadTmr->setEnabled(cim);
+    m.FileReadCtr->setEnabled(cim);
+}
+
+}  // namespace gui

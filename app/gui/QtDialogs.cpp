@@ -1,0 +1,104 @@
+// Message boxes and file dialogs through QMessageBox and QFileDialog.
+#include "app/gui/QtDialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace gui {
+
+namespace {
+
+// "Zolt files (*.zlp)|*.zlp|All files (*.*)|*.*" as the dialog wants it: the descriptions,
+// separated by ";;".
+QString DialogFilter(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList names;
+    for (int i = 0; i < parts.size(); i += 2)
+        names << parts[i];
+    return names.join(QStringLiteral(";;"));
+}
+
+// The folder and file name a dialog starts with; a pattern is left to the filter.
+QString DialogStart(const QString& preset) {
+    if (preset.isEmpty() || QFileInfo(preset).fileName().contains(QLatin1Char('*'))) {
+        const QString folder = QFileInfo(preset).path();
+        return folder.isEmpty() || folder == QStringLiteral(".") ? QDir::currentPath() : folder;
+    }
+    return preset;
+}
+
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton BoxButton(Answer answer) {
+    switch (answer) {
+        case Answer::Yes:
+            return QMessageBox::Yes;
+        case Answer::No:
+            return QMessageBox::No;
+        case Answer::Cancel:
+            return QMessageBox::Cancel;
+        case Answer::Ok:
+            break;
+    }
+    return QMessageBox::Ok;
+}
+
+}  // namespace
+
+Answer QtDialogs::Message(const QString& title, const QString& text, MessageIcon icon,
+                          MessageButtons buttons, Answer defaultButton) {
+    QMessageBox::StandardButtons set = QMessageBox::Ok;
+    if (buttons == MessageButtons::YesNo)
+        set = QMessageBox::Yes | QMessageBox::No;
+    else if (buttons == MessageButtons::YesNoCancel)
+        set = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    QMessageBox box(BoxIcon(icon), title, text, set, parent_);
+    box.setDefaultButton(BoxButton(defaultButton));
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        case QMessageBox::Cancel:
+            return Answer::Cancel;
+        default:
+            break;
+    }
+    // A box closed by its close button counts as its safest answer.
+    return buttons == MessageButtons::Ok      ? Answer::Ok
+           : buttons == MessageButtons::YesNo ? Answer::No
+                                              : Answer::Cancel;
+}
+
+std::optional<QString> QtDialogs::OpenFileName(const FileDialogSpec& spec) {
+    const QString name = QFileDialog::getOpenFileName(parent_, spec.Title, DialogStart(spec.Preset),
+                                                      DialogFilter(spec.Filter));
+    if (name.isEmpty())
+        return std::nullopt;
+    return name;
+}
+
+std::optional<QString> QtDialogs::SaveFileName(const FileDialogSpec& spec) {
+    const QString name = QFileDialog::getSaveFileName(parent_, spec.Title, DialogStart(spec.Preset),
+                                                      DialogFilter(spec.Filter));
+    if (name.isEmpty())
+        return std::nullopt;
+    return name;
+}
+
+}  // namespace gui

@@ -1,0 +1,24 @@
+// The message boxes and file dialogs of the desktop.
+#pragma once
+
+#include "app/gui/Dialogs.h"
+
+class QWidget;
+
+namespace gui {
+
+class QtDialogs : public Dialogs {
+  public:
+    // parent: the window the boxes belong to; may be set later.
+    void SetParent(QWidget* parent) { parent_ = parent; }
+
+    Answer Message(const QString& title, const QString& text, MessageIcon icon,
+                   MessageButtons buttons, Answer defaultButton) override;
+    std::optional<QString> OpenFileName(const FileDialogSpec& spec) override;
+    std::optional<QString> SaveFileName(const FileDialogSpec& spec) override;
+
+  private:
+    QWidget* parent_ = nullptr;
+};
+
+}  // namespace gui

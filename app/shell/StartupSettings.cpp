@@ -1,0 +1,69 @@
+// Reading the start-up settings and deciding what follows the splash screen.
+#include "app/shell/StartupSettings.h"
+
+#include <cmath>
+
+#include "app/shell/SettingsStore.h"
+#include "model/Program.h"
+#include "model/TextFormat.h"
+
+namespace shell {
+
+namespace {
+
+constexpr const char* kKey = "Key";
+constexpr const char* kCommunications = "Communications";
+constexpr const char* kPrinting = "Printing";
+constexpr const char* kInstall = "install";
+
+// A 16-bit setting: a number too large for the controller's word is held at its limit.
+int Int16Setting(const SettingsStore& store, const char* section, const char* key,
+                 const char* fallback) {
+    const double value = std::round(model::LeadingNumber(store.Get(section, key, fallback)));
+    if (value > 32767)
+        return 32767;
+    if (value < -32768)
+        return -32768;
+    return static_cast<int>(value);
+}
+
+double RealSetting(const SettingsStore& store, const char* section, const char* key,
+                   const char* fallback) {
+    return model::LeadingNumber(store.Get(section, key, fallback));
+}
+
+}  // namespace
+
+StartupSettings ReadStartupSettings(const SettingsStore& store) {
+    StartupSettings s;
+    s.Directory = store.Get(kKey, "Directory", "");
+    s.PgmDir = store.Get(kKey, "PgmDir", "");
+    s.CommPortNumber = Int16Setting(store, kCommunications, "Port", "0");
+    s.CommSpeed = Int16Setting(store, kCommunications, "Speed", "1");
+    s.PrintFont = store.Get(kPrinting, "Font", "arial");
+    s.PrintSize = Int16Setting(store, kPrinting, "Size", "10");
+    s.PrintTop = RealSetting(store, kPrinting, "Top", "1");
+    s.PrintLeft = RealSetting(store, kPrinting, "Left", "1");
+    s.PrintLines = Int16Setting(store, kPrinting, "Lines", "50");
+    return s;
+}
+
+bool StampVersion(SettingsStore& store) {
+    if (store.Get(kKey, kKey, "") == model::kAppVersion)
+        return false;
+    store.Save(kKey, kKey, model::kAppVersion);
+    return true;
+}
+
+AfterStart ChooseAfterStart(const std::string& option, const SettingsStore& store,
+                            int commPortNumber) {
+    if (option != kInstall && store.Get(kKey, "RunMode", "") != kInstall)
+        return commPortNumber < 1 ? AfterStart::Nothing : AfterStart::OfferConnection;
+    return AfterStart::Welcome;
+}
+
+void ForgetFirstStart(SettingsStore& store) {
+    store.Delete(kKey, "RunMode");
+}
+
+}  // namespace shell

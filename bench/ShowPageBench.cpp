@@ -1,0 +1,45 @@
+// Listing a full page A in the main window: 200 lines with 240-character comments, every line
+// checked, the rows drawn into lstPage and the current line loaded into the editor.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QListWidget>
+#include <memory>
+
+#include "app/gui/MainWindow.h"
+#include "model/Program.h"
+#include "tests/app/MemorySettings.h"
+#include "tests/app/gui/QuietDialogs.h"
+#include "tests/support/ProgramFactory.h"
+
+namespace {
+
+QApplication& Application() {
+    static int argc = 1;
+    static char name[] = "show-page-bench";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    return app;
+}
+
+void ShowFullPageA(benchmark::State& state) {
+    Application();
+    model::Program program;
+    testshell::MemorySettings settings;
+    testgui::QuietDialogs dialogs;
+    gui::MainWindow window(program, settings, dialogs);
+    window.show();
+    program = testsupport::FullProgram();
+    window.ShowNewProgram();
+    QApplication::processEvents();
+    for (auto _ : state)
+        window.ShowPage(0, 0);
+    const auto* list = window.findChild<QListWidget*>(QStringLiteral("lstPage"));
+    state.counters["rows"] = list->count();
+    state.counters["error questions"] = dialogs.messages;
+}
+BENCHMARK(ShowFullPageA)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,80 @@
+// The command line, the file dialog presets and the main window's layout rules.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "app/shell/CommandLine.h"
+#include "app/shell/FilePreset.h"
+#include "app/shell/MainLayout.h"
+
+namespace {
+
+TEST(CommandOption, IsTheWordAfterTheFirstSlash) {
+    EXPECT_EQ(shell::CommandOption("/install"), "install");
+    EXPECT_EQ(shell::CommandOption("prog /install now"), "install");
+    EXPECT_EQ(shell::CommandOption("/install/quiet"), "install");
+    EXPECT_EQ(shell::CommandOption("no switch"), "");
+    EXPECT_EQ(shell::CommandOption("/"), "");
+}
+
+TEST(CommandLine, AnExistingPathIsAFileNotASwitch) {
+    const std::set<std::string> files{"/home/u/a.zlp"};
+    const auto isFile = [&](const std::string& p) { return files.count(p) != 0; };
+    const shell::CommandLine both = shell::ParseCommandLine({"/install", "/home/u/a.zlp"}, isFile);
+    EXPECT_EQ(both.Option, "install");
+    EXPECT_EQ(both.File, "/home/u/a.zlp");
+    const shell::CommandLine relative = shell::ParseCommandLine({"missing.zlp"}, isFile);
+    EXPECT_EQ(relative.Option, "");
+    EXPECT_EQ(relative.File, "missing.zlp");
+    EXPECT_EQ(shell::ParseCommandLine({}, isFile).File, "");
+}
+
+TEST(FilePreset, AddsASeparatorOnlyWhenTheFolderLacksOne) {
+    EXPECT_EQ(shell::FilePreset("", "*.zlp"), "*.zlp");
+    EXPECT_EQ(shell::FilePreset("/", "*.zlp"), "/*.zlp");
+    EXPECT_EQ(shell::FilePreset("/home/work", "*.zlp"), "/home/work/*.zlp");
+    EXPECT_EQ(shell::FolderOfFile("/home/work/a.zlp"), "/home/work");
+    EXPECT_EQ(shell::FolderOfFile("/a.zlp"), "/");
+    EXPECT_EQ(shell::FolderOfFile("a.zlp"), "");
+}
+
+TEST(MainLayout, ResizeBelowTheMinimumSnapsBackTo8025By8070Twips) {
+    EXPECT_EQ(shell::MinimumOuterSize(), (shell::Size{535, 538}));
+    EXPECT_EQ(shell::SnapToMinimum({300, 900}), (shell::Size{535, 900}));
+    EXPECT_EQ(shell::SnapToMinimum({900, 100}), (shell::Size{900, 538}));
+    EXPECT_EQ(shell::SnapToMinimum({900, 700}), (shell::Size{900, 700}));
+}
+
+struct LayoutCase {
+    int width;
+    int height;
+};
+
+class MainLayoutRules : public ::testing::TestWithParam<LayoutCase> {};
+
+// Widths and heights follow the window as W - 1545, W - 465 and H - 3225 twips; the status row
+// sits 270 twips above the bottom and lblMode 1590 twips left of the right edge.
+TEST_P(MainLayoutRules, FollowTheInnerSize) {
+    const int w = GetParam().width;
+    const int h = GetParam().height;
+    const shell::MainLayout l = shell::LayOutMainWindow({w, h});
+    EXPECT_EQ(l.PageName.Width, (w * 15 - 1545) / 15);
+    EXPECT_EQ(l.Comment.Width, (w * 15 - 1545) / 15);
+    EXPECT_EQ(l.PageList.Width, (w * 15 - 465) / 15);
+    EXPECT_EQ(l.PageList.Height, (h * 15 - 3225) / 15);
+    EXPECT_EQ(l.XFerStat.Top, h - 18);
+    EXPECT_EQ(l.Progress.Top, h - 18);
+    EXPECT_EQ(l.Mode.Top, h - 18);
+    EXPECT_EQ(l.Mode.Left, w - 106);
+    // Nothing overlaps from the list down to the status row.
+    EXPECT_LE(l.PageList.Top + l.PageList.Height, l.Comment.Top);
+    EXPECT_LE(l.Comment.Top + l.Comment.Height, l.Editor.Top);
+    EXPECT_LE(l.Editor.Top + l.Editor.Height, l.XFerStat.Top);
+    EXPECT_LE(l.Progress.Left + l.Progress.Width, l.Mode.Left);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, MainLayoutRules,
+                         ::testing::Values(LayoutCase{535, 510}, LayoutCase{900, 640},
+                                           LayoutCase{1600, 1200}));
+
+}  // namespace

@@ -1,0 +1,163 @@
+// File > New, Open, Save and Export from the window, with damaged files, unopenable files and
+// folders that refuse the write.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "files/ProgramFile.h"
+#include "tests/app/gui/GuiFixture.h"
+#include "tests/editor/PageBuilder.h"
+#include "tests/files/TestFiles.h"
+
+namespace {
+
+using gui::Answer;
+using testgui::MainWindowTest;
+
+QString Q(const std::string& path) {
+    return QString::fromStdString(path);
+}
+
+TEST_F(MainWindowTest, SaveWritesTheFileAndShowsItsNameInTheTitle) {
+    testfiles::ScratchFolder folder;
+    Use(testpage::ProgramWithLines(0, 3));
+    program.PgmChanged = true;
+    dialogs.files = {Q(folder.File("plant.zlp"))};
+    Trigger("mnuFileSave");
+    ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
+    EXPECT_EQ(dialogs.fileDialogs[0].Title, "Save Zolt Program");
+    EXPECT_EQ(dialogs.fileDialogs[0].Filter, "Zolt files (*.zlp)|*.zlp|All files (*.*)|*.*");
+    EXPECT_EQ(dialogs.fileDialogs[0].Preset, "*.zlp");
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_FALSE(program.PgmChanged);
+    EXPECT_EQ(window->windowTitle(), "Zolt MCU Programmer [plant.zlp]");
+    EXPECT_EQ(settings.Get("Key", "PgmDir", ""), folder.Path());
+
+    // The next save starts from the file; Open from its folder.
+    dialogs.files = {std::nullopt, std::nullopt};
+    Trigger("mnuFileSave");
+    EXPECT_EQ(dialogs.fileDialogs[1].Preset, Q(folder.File("plant.zlp")));
+    Trigger("mnuFileOpen");
+    EXPECT_EQ(dialogs.fileDialogs[2].Title, "Open Zolt Program");
+    EXPECT_EQ(dialogs.fileDialogs[2].Preset, Q(folder.Path() + "/*.zlp"));
+
+    model::Program reread;
+    EXPECT_TRUE(files::LoadProgram(reread, folder.File("plant.zlp")).Complete);
+    EXPECT_EQ(testpage::Lines(reread, 0), "L1 L2 L3 END");
+}
+
+// Whether this process can write into a folder it has made read-only (an administrator can).
+bool PermissionsBindUs(const testfiles::ScratchFolder& folder) {
+    const std::string probe = folder.File("probe");
+    FILE* f = std::fopen(probe.c_str(), "w");
+    if (f == nullptr)
+        return true;
+    std::fclose(f);
+    std::remove(probe.c_str());
+    return false;
+}
+
+class SaveRefused : public MainWindowTest {
+  protected:
+    // Saves through the dialog to target and checks that the failure is reported and nothing
+    // of the program's file state moved.
+    void SaveAndExpectFailure(const std::string& target) {
+        program.PgmChanged = true;
+        program.PgmFile = "/earlier/plant.zlp";
+        dialogs.files = {Q(target)};
+        Trigger("mnuFileSave");
+        ASSERT_EQ(dialogs.Titles(), QStringList{"Save Zolt Program"});
+        EXPECT_TRUE(dialogs.shown[0].Text.contains(Q(target)))
+            << dialogs.shown[0].Text.toStdString();
+        EXPECT_TRUE(program.PgmChanged);
+        EXPECT_EQ(program.PgmFile, "/earlier/plant.zlp");
+    }
+};
+
+TEST_F(SaveRefused, ToAReadOnlyFolderKeepsThePreviousFile) {
+    testfiles::ScratchFolder folder;
+    const std::string target = folder.File("plant.zlp");
+    testfiles::WriteBytes(target, "previous");
+    chmod(folder.Path().c_str(), 0555);
+    if (!PermissionsBindUs(folder)) {
+        chmod(folder.Path().c_str(), 0755);
+        GTEST_SKIP() << "this user writes into read-only folders; the unwritable-place case "
+                        "covers the failure";
+    }
+    SaveAndExpectFailure(target);
+    chmod(folder.Path().c_str(), 0755);
+    EXPECT_EQ(testfiles::ReadBytes(target), "previous");
+}
+
+TEST_F(SaveRefused, ToAPlaceNobodyCanWrite) {
+    SaveAndExpectFailure("/proc/zolt-gui-test.zlp");
+}
+
+TEST_F(MainWindowTest, OpenOfADamagedFileKeepsWhatWasReadAndSaysSo) {
+    testfiles::ScratchFolder folder;
+    const std::string whole = files::ProgramFileText(testpage::ProgramWithLines(0, 4));
+    const std::string path = folder.File("cut.zlp");
+    // Cut in the middle of the records: page A's four lines are in, the rest is missing.
+    testfiles::WriteBytes(path, whole.substr(0, whole.size() / 3));
+    dialogs.files = {Q(path)};
+    Trigger("mnuFileOpen");
+    ASSERT_EQ(dialogs.Titles(), QStringList{"Open Zolt Program"});
+    EXPECT_TRUE(dialogs.shown[0].Text.contains(Q(path)));
+    EXPECT_TRUE(dialogs.shown[0].Text.contains("damaged or ends early"));
+    EXPECT_FALSE(program.LoadOK);
+    EXPECT_EQ(program.PgmFile, path);
+    EXPECT_EQ(Rows().size(), 9);  // four lines with their comments, then End Page
+    EXPECT_EQ(window->windowTitle(), "Zolt MCU Programmer [cut.zlp]");
+}
+
+TEST_F(MainWindowTest, OpenOfAnUnopenableFileLeavesTheProgramAlone) {
+    Use(testpage::ProgramWithLines(0, 2));
+    program.PgmFile = "/earlier/plant.zlp";
+    const model::Program before = program;
+    const std::string path = "/nonexistent-folder/gone.zlp";
+    dialogs.files = {Q(path)};
+    Trigger("mnuFileOpen");
+    ASSERT_EQ(dialogs.Titles(), QStringList{"Open Zolt Program"});
+    EXPECT_TRUE(dialogs.shown[0].Text.contains(Q(path)));
+    EXPECT_TRUE(program.SameContent(before));
+    EXPECT_EQ(program.PgmFile, "/earlier/plant.zlp");
+    EXPECT_EQ(Rows().size(), 5);
+}
+
+TEST_F(MainWindowTest, NewAfterChangesAsksAndCancelKeepsTheProgram) {
+    Use(testpage::ProgramWithLines(0, 2));
+    program.PgmChanged = true;
+    dialogs.answers = {Answer::Cancel};
+    Trigger("mnuFileNew");
+    EXPECT_EQ(testpage::Lines(program, 0), "L1 L2 END");
+    // Yes saves first; a cancelled save dialog still lets New go on.
+    dialogs.answers = {Answer::Yes};
+    Trigger("mnuFileNew");
+    EXPECT_EQ(dialogs.fileDialogs.size(), 1u);
+    EXPECT_EQ(testpage::Lines(program, 0), "END");
+}
+
+TEST_F(MainWindowTest, ExportWritesTheListingAndReports) {
+    testfiles::ScratchFolder folder;
+    dialogs.files = {Q(folder.File("plant.txt")), Q("/proc/zolt-gui-test.txt")};
+    Trigger("mnuFileExport");
+    EXPECT_EQ(dialogs.fileDialogs[0].Title, "Export Zolt Program");
+    EXPECT_EQ(dialogs.fileDialogs[0].Preset, "*.txt");
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].Text, "Program export complete");
+    EXPECT_EQ(testfiles::ReadBytes(folder.File("plant.txt")).rfind("Page A", 0), 0u);
+    EXPECT_FALSE(Find<QLabel>("lblXFerStat")->isVisible());
+    EXPECT_FALSE(settings.Has("Key", "PgmDir"));
+
+    Trigger("mnuFileExport");
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_TRUE(dialogs.shown[1].Text.contains("/proc/zolt-gui-test.txt"));
+}
+
+TEST_F(MainWindowTest, AFileNamedOnTheCommandLineOpens) {
+    window->Files().Load(std::string(ZOLT_TEST_DATA) + "/sample.zlp");
+    EXPECT_TRUE(program.LoadOK);
+    EXPECT_TRUE(dialogs.Titles().filter("Open Zolt Program").isEmpty());
+    EXPECT_GT(Rows().size(), 1);
+}
+
+}  // namespace

@@ -1,0 +1,143 @@
+// The main window on an offscreen display, with its message boxes and file dialogs answered by
+// the test, and helpers that drive the controls as the user does.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/gui/CommentEdit.h"
+#include "app/gui/Dialogs.h"
+#include "app/gui/MainWindow.h"
+#include "model/Program.h"
+#include "tests/app/MemorySettings.h"
+#include "tests/support/QtTestApp.h"
+
+namespace testgui {
+
+struct ShownMessage {
+    QString Title;
+    QString Text;
+    gui::MessageButtons Buttons;
+};
+
+// Answers boxes and file dialogs from queues; a box nobody planned for gets its safest answer
+// (OK, No or Cancel) so that no test can hang, and is recorded like every other.
+class ScriptedDialogs : public gui::Dialogs {
+  public:
+    gui::Answer Message(const QString& title, const QString& text, gui::MessageIcon,
+                        gui::MessageButtons buttons, gui::Answer) override {
+        shown.push_back({title, text, buttons});
+        if (!answers.empty()) {
+            const gui::Answer answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
+        return buttons == gui::MessageButtons::Ok      ? gui::Answer::Ok
+               : buttons == gui::MessageButtons::YesNo ? gui::Answer::No
+                                                       : gui::Answer::Cancel;
+    }
+    std::optional<QString> OpenFileName(const gui::FileDialogSpec& spec) override {
+        return NextFile(spec);
+    }
+    std::optional<QString> SaveFileName(const gui::FileDialogSpec& spec) override {
+        return NextFile(spec);
+    }
+
+    QStringList Titles() const {
+        QStringList titles;
+        for (const ShownMessage& m : shown)
+            titles << m.Title;
+        return titles;
+    }
+
+    std::deque<gui::Answer> answers;
+    std::deque<std::optional<QString>> files;  // an empty entry cancels the dialog
+    std::vector<ShownMessage> shown;
+    std::vector<gui::FileDialogSpec> fileDialogs;
+
+  private:
+    std::optional<QString> NextFile(const gui::FileDialogSpec& spec) {
+        fileDialogs.push_back(spec);
+        if (files.empty())
+            return std::nullopt;
+        auto file = files.front();
+        files.pop_front();
+        return file;
+    }
+};
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    MainWindowTest() {
+        window = std::make_unique<gui::MainWindow>(program, settings, dialogs);
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    template <typename T>
+    T* Find(const char* name) {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    QListWidget* List() { return Find<QListWidget>("lstPage"); }
+    gui::CommentEdit* Comment() { return Find<gui::CommentEdit>("txtComment"); }
+
+    QStringList Rows() {
+        QStringList rows;
+        for (int i = 0; i < List()->count(); ++i)
+            rows << List()->item(i)->text();
+        return rows;
+    }
+
+    // Replaces the program as Open does and shows page `page`.
+    void Use(const model::Program& replacement, int page = 0) {
+        program = replacement;
+        window->ShowNewProgram();
+        if (page != 0)
+            window->ChangePage(page);
+    }
+
+    // A click on a row, as the mouse gives it.
+    void ClickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QListWidget* list = List();
+        const QRect rect = list->visualItemRect(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, rect.center());
+        QApplication::processEvents();
+    }
+
+    void Press(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
+
+    void Trigger(const char* action) {
+        QAction* found = Find<QAction>(action);
+        ASSERT_TRUE(found->isEnabled()) << action;
+        found->trigger();
+    }
+
+    // Types into the comment box at its end.
+    void TypeComment(const QString& keys) {
+        gui::CommentEdit* box = Comment();
+        box->setFocus();
+        box->moveCursor(QTextCursor::End);
+        QTest::keyClicks(box, keys);
+    }
+
+    model::Program program;
+    testshell::MemorySettings settings;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<gui::MainWindow> window;
+};
+
+}  // namespace testgui

@@ -1,0 +1,112 @@
+// gui-screenshots FOLDER: draws the main window offscreen on a new program, on a small plant
+// program with comments, and with a Timer, a Counter compare and an analog output line in the
+// editor, and writes each as a PNG into FOLDER.
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QPixmap>
+#include <cstdio>
+
+#include "app/gui/MainWindow.h"
+#include "hardware/HardwareConfig.h"
+#include "model/Program.h"
+#include "tests/app/MemorySettings.h"
+#include "tests/app/gui/QuietDialogs.h"
+
+namespace {
+
+struct Line {
+    std::array<int16_t, 4> Code;
+    const char* Comment;
+};
+
+// A filling station: a start button, a pump, a level sensor on the analog block, a batch
+// timer and a bottle counter.
+void MakePlant(model::Program& program) {
+    program.SetRegisterByte(90, 0, 2);
+    program.SetRegisterByte(90, 1, 2);
+    program.SetRegisterByte(90, 2, 1);
+    program.SetRegisterByte(hardware::kTimerModuleRegister, 0, hardware::kModuleInstalled);
+    program.SetRegisterByte(hardware::kCounterModuleRegister, 0, hardware::kModuleInstalled);
+    program.PageName[0] = "Filling station, main sequence";
+    program.IOName[1][0] = "START";
+    program.IOName[2][0] = "BOTTLE IN";
+    program.IOName[1][1] = "PUMP";
+    program.IOName[2][1] = "CONVEYOR";
+    program.IOName[91][1] = "VALVE";
+    const Line lines[] = {
+        {{1, 0x01, 1, 0}, "Wait here until the operator presses the start button."},
+        {{255, 0x02, 0, 0}, "Conveyor on"},
+        {{1, 0x02, 1, 3},
+         "A bottle under the nozzle? If not, keep the conveyor running and "
+         "look again: the conveyor brings the next bottle within a few "
+         "seconds."},
+        {{254, 0x02, 0, 0}, ""},
+        {{253, 0x91, 0, 120}, "Open the fill valve to 75 percent"},
+        {{32, 161, 4, 0},
+         "Batch timer 1 times the fill. Its set time is adjusted on the remote timer panel; the "
+         "panel keeps the last setting after a power cut, so the batch size stays the same from "
+         "one shift to the next."},
+        {{32, 161, 5, 0}, ""},
+        {{253, 0x91, 0, 0}, "Valve closed"},
+        {{34, 3, 0, 0}, "One more bottle filled"},
+        {{36, 0x33, 232, 1}, "After 1000 bottles, stop for the hourly check"},
+        {{9, 0, 12, 50}, "Let the nozzle drip"},
+        {{12, 0, 0, 0}, ""},
+    };
+    for (std::size_t i = 0; i < std::size(lines); ++i) {
+        program.PgmData[i].Code = lines[i].Code;
+        program.PgmData[i].Comment = lines[i].Comment;
+    }
+}
+
+bool Save(gui::MainWindow& window, const QString& folder, const char* name) {
+    QApplication::processEvents();
+    const QString path = folder + "/" + name;
+    if (!window.grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", path.toLocal8Bit().constData());
+        return false;
+    }
+    std::printf("%s\n", path.toLocal8Bit().constData());
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: gui-screenshots FOLDER\n");
+        return 64;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(folder);
+
+    model::Program program;
+    testshell::MemorySettings settings;
+    testgui::QuietDialogs dialogs;
+    gui::MainWindow window(program, settings, dialogs);
+    window.resize(960, 680);
+    window.show();
+    bool ok = Save(window, folder, "main-new.png");
+
+    MakePlant(program);
+    window.ShowNewProgram();
+    ok = Save(window, folder, "main-plant.png") && ok;
+
+    auto* list = window.findChild<QListWidget*>(QStringLiteral("lstPage"));
+    const struct {
+        int line;
+        const char* file;
+    } shots[] = {{6, "editor-timer.png"}, {10, "editor-counter.png"}, {5, "editor-analog.png"}};
+    for (const auto& shot : shots) {
+        for (int row = 0; row < list->count(); ++row) {
+            if (list->item(row)->data(Qt::UserRole).toInt() == shot.line)
+                list->setCurrentRow(row);
+        }
+        ok = Save(window, folder, shot.file) && ok;
+    }
+    return ok ? 0 : 1;
+}
