@@ -159,6 +159,8 @@ LinkResult CimTransfer::Read(model::Program& program, PanelKind kind) {
     program.SetRegisterByte(
         timers ? hardware::kTimerModuleRegister : hardware::kCounterModuleRegister, 0,
         hardware::kModuleInstalled);
+    // The program now differs from its file: leaving it asks to save.
+    program.PgmChanged = true;
     receiver.Observer().PanelsRead(kind);
     return link_.Verdict(Outcome::Success,
                          {"", timers ? texts::kTimerRead : texts::kCounterRead, NoticeIcon::None});

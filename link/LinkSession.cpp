@@ -56,8 +56,15 @@ std::optional<Unit> LinkSession::ConnectedUnit() const {
 }
 
 void LinkSession::Service() {
-    if (port_.IsOpen()) {
+    // A message the handler shows runs an event loop of its own, which services the link
+    // again: the bytes that come meanwhile are left to this call, so they keep their order.
+    if (servicing_)
+        return;
+    servicing_ = true;
+    while (port_.IsOpen()) {
         port_.TakeReceived(received_);
+        if (received_.empty())
+            break;
         for (uint8_t byte : received_)
             handler_.Receive(byte);
         received_.clear();
@@ -66,6 +73,7 @@ void LinkSession::Service() {
     tmrMaster_.Fire(now);
     if (tmrComm_.Fire(now))
         handler_.CommTick();
+    servicing_ = false;
 }
 
 std::optional<Millis> LinkSession::NextTimerDue() const {

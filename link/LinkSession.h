@@ -182,6 +182,7 @@ class LinkSession : public Serviced, private ReceiveHost {
     DeadlineTimer tmrMaster_;
     std::vector<uint8_t> received_;
     bool busy_ = false;
+    bool servicing_ = false;
 };
 
 }  // namespace comm

@@ -8,8 +8,22 @@
 namespace gui {
 
 enum class MessageIcon { None, Warning, Question, Information };
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Answer { Ok, Yes, No, Cancel };
+
+// The answer of a box closed without a button: the one that changes nothing.
+constexpr Answer SafestAnswer(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::Ok:
+            return Answer::Ok;
+        case MessageButtons::YesNo:
+            return Answer::No;
+        case MessageButtons::OkCancel:
+        case MessageButtons::YesNoCancel:
+            break;
+    }
+    return Answer::Cancel;
+}
 
 // A file dialog: its title, a filter in the form "Zolt files (*.zlp)|*.zlp|All files (*.*)|*.*"
 // and the file name it opens with (a folder and a pattern, or a full path).

@@ -5,6 +5,9 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <map>
+
+#include "link/LinkMenus.h"
 
 namespace gui {
 
@@ -77,9 +80,12 @@ MainMenus BuildMainMenus(QMenuBar* bar, QWidget* owner) {
     m.SetupRTP = AddItem(setup, "Setup Remote &Timer Panel", "mnuSetupRTP", false);
     m.SetupRCP = AddItem(setup, "Setup Remote &Counter Panel", "mnuSetupRCP", false);
     setup->addSeparator();
-    m.SetupConnect = AddItem(setup, "C&onnect to Zolt", "mnuSetupConnect", false);
-    m.SetupComm = AddItem(setup, "Change Com&m Port", "mnuSetupComm", false);
-    m.SetupReset = AddItem(setup, "Reset Comm &Port", "mnuSetupReset", false);
+    m.SetupConnect = AddItem(setup, "C&onnect to Zolt", "mnuSetupConnect");
+    m.SetupComm = AddItem(setup, "Change Com&m Port", "mnuSetupComm");
+    m.SetupReset = AddItem(setup, "Reset Comm &Port", "mnuSetupReset");
+    // Not one of the link's own items: a transfer waiting for a unit can always be stopped.
+    m.SetupCancel = AddItem(setup, "&Cancel Transfer", "mnuSetupCancel", false);
+    m.SetupCancel->setShortcut(QKeySequence(Qt::Key_Escape));
 
     QMenu* help = AddMenu(bar, "&Help", "mnuHelp");
     m.HelpContents = AddItem(help, "&Contents", "mnuHelpContents", false);
@@ -96,25 +102,35 @@ MainMenus BuildMainMenus(QMenuBar* bar, QWidget* owner) {
     m.ListEditPaste = AddItem(m.ListEdit, "Paste", "mnuListEditPaste", false);
     m.ListEditPaste->setShortcut(QKeySequence::Paste);
     m.ListEditReplace = AddItem(m.ListEdit, "Replace", "mnuListEditReplace", false);
-    EnableLinkMenus(m, "none");
+    EnableLinkMenus(m, comm::CommStateWord::None);
     return m;
 }
 
-void EnableLinkMenus(const MainMenus& m, const std::string& commState) {
-    const bool mcu = commState == "MCU";
-    const bool pp = commState == "PP";
-    const bool cim = commState == "CIM";
-    m.FileSend->menuAction()->setEnabled(mcu || pp || cim);
-    m.FileRead->menuAction()->setEnabled(mcu || pp || cim);
-    m.FileSendMCU->setEnabled(mcu);
-    m.FileReadMCU->setEnabled(mcu);
-    m.FileRun->setEnabled(mcu);
-    m.FileSendPP->setEnabled(pp);
-    m.FileReadPP->setEnabled(pp);
-    m.FileSendTmr->setEnabled(cim);
-    m.FileSendCtr->setEnabled(cim);
-    m.FileReadTmr->setEnabled(cim);
-    m.FileReadCtr->setEnabled(cim);
+void EnableLinkMenus(const MainMenus& m, comm::CommStateWord state) {
+    // The link's items that are built; the others keep the state they were made with.
+    const std::map<std::string, QAction*> built = {
+        {"mnuFileSend", m.FileSend->menuAction()},
+        {"mnuFileSendMCU", m.FileSendMCU},
+        {"mnuFileSendPP", m.FileSendPP},
+        {"mnuFileSendTmr", m.FileSendTmr},
+        {"mnuFileSendCtr", m.FileSendCtr},
+        {"mnuFileRead", m.FileRead->menuAction()},
+        {"mnuFileReadMCU", m.FileReadMCU},
+        {"mnuFileReadPP", m.FileReadPP},
+        {"mnuFileReadTmr", m.FileReadTmr},
+        {"mnuFileReadCtr", m.FileReadCtr},
+        {"mnuFileRun", m.FileRun},
+        {"mnuFileNew", m.FileNew},
+        {"mnuFileOpen", m.FileOpen},
+        {"mnuSetupComm", m.SetupComm},
+        {"mnuSetupConnect", m.SetupConnect},
+        {"mnuSetupReset", m.SetupReset},
+    };
+    for (const comm::MenuEnabling& item : comm::LinkMenuItems(state)) {
+        const auto found = built.find(item.Item);
+        if (found != built.end())
+            found->second->setEnabled(item.Enabled);
+    }
 }
 
 }  // namespace gui

@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "link/LinkState.h"
+
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -37,6 +39,7 @@ struct MainMenus {
     QAction* SetupConnect = nullptr;
     QAction* SetupComm = nullptr;
     QAction* SetupReset = nullptr;
+    QAction* SetupCancel = nullptr;  // stops the running transfer
     QAction* HelpContents = nullptr;
     QAction* HelpTour = nullptr;
     QAction* HelpAbout = nullptr;
@@ -52,8 +55,8 @@ struct MainMenus {
 // disabled; "Paste" and "Replace" wait for the first Cut or Copy.
 MainMenus BuildMainMenus(QMenuBar* bar, QWidget* owner);
 
-// Enables the transfer commands that fit the unit on the line: "MCU", "PP" or "CIM"; any other
-// state (such as "none") leaves them disabled.
-void EnableLinkMenus(const MainMenus& menus, const std::string& commState);
+// Enables and disables the items the link state governs. Items whose windows are not part of
+// the programmer yet stay disabled.
+void EnableLinkMenus(const MainMenus& menus, comm::CommStateWord state);
 
 }  // namespace gui

@@ -19,6 +19,7 @@
 
 #include "app/gui/CommentEdit.h"
 #include "app/gui/ErrorLogWindow.h"
+#include "app/gui/LinkController.h"
 #include "app/gui/ModelText.h"
 #include "app/shell/MainLayout.h"
 #include "editor/EndPage.h"
@@ -72,6 +73,7 @@ MainWindow::MainWindow(model::Program& program, shell::SettingsStore& settings, 
       files_(program, dialogs, settings, *this) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Zolt MCU Programmer"));
+    link_ = std::make_unique<LinkController>(*this, program, settings, dialogs);
     BuildControls();
     ConnectCommands();
     errorLog_ = std::make_unique<ErrorLogWindow>(this);
@@ -157,6 +159,7 @@ void MainWindow::ConnectCommands() {
     connect(menus_.FileSave, &QAction::triggered, this, [this] { files_.Save(); });
     connect(menus_.FileExport, &QAction::triggered, this, [this] { files_.Export(); });
     connect(menus_.FileExit, &QAction::triggered, this, &MainWindow::Exit);
+    ConnectLinkCommands();
     for (int p = 0; p < model::kPageCount; ++p)
         connect(menus_.Page[p], &QAction::triggered, this, [this, p] { ChangePage(p); });
     connect(menus_.ListEditCut, &QAction::triggered, this, &MainWindow::CutLines);
@@ -228,7 +231,6 @@ void MainWindow::PlaceControls() {
 void MainWindow::Exit() {
     if (!files_.OfferToSave(true))
         return;
-    // The link session closes its port when it is told the programmer ends.
     exiting_ = true;
     close();
 }
@@ -237,6 +239,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (!exiting_)
         files_.OfferToSave(false);
     exiting_ = true;
+    link_->Shutdown();
     event->accept();
     emit exitRequested();
 }
@@ -310,6 +313,7 @@ void MainWindow::ShowPage(int page, int line) {
         // Also before the window is first shown, so that it opens with the list in focus.
         lstPage_->setFocus();
     }
+    link_->ListingChanged();
 }
 
 void MainWindow::RefreshIOLists() {
@@ -336,8 +340,48 @@ void MainWindow::ShowTransferStatus(const QString& text, int value) {
     prgXFerStat_->setVisible(!text.isEmpty());
 }
 
-void MainWindow::UpdateLinkMenus(const std::string& commState) {
-    EnableLinkMenus(menus_, commState);
+void MainWindow::ConnectLinkCommands() {
+    LinkController& link = *link_;
+    const std::pair<QAction*, void (LinkController::*)()> commands[] = {
+        {menus_.SetupConnect, &LinkController::Connect},
+        {menus_.SetupReset, &LinkController::Reset},
+        {menus_.SetupComm, &LinkController::ChangePort},
+        {menus_.SetupCancel, &LinkController::CancelTransfer},
+        {menus_.FileSendMCU, &LinkController::SendToMcu},
+        {menus_.FileReadMCU, &LinkController::ReadFromMcu},
+        {menus_.FileSendPP, &LinkController::SendToPp},
+        {menus_.FileReadPP, &LinkController::ReadFromPp},
+        {menus_.FileSendTmr, &LinkController::SendTimers},
+        {menus_.FileSendCtr, &LinkController::SendCounters},
+        {menus_.FileReadTmr, &LinkController::ReadTimers},
+        {menus_.FileReadCtr, &LinkController::ReadCounters},
+        {menus_.FileRun, &LinkController::Run},
+    };
+    for (const auto& [action, command] : commands)
+        connect(action, &QAction::triggered, &link, command);
+    connect(&link, &LinkController::transferRunning, menus_.SetupCancel, &QAction::setEnabled);
+}
+
+void MainWindow::UpdateLinkMenus(comm::CommStateWord state) {
+    EnableLinkMenus(menus_, state);
+}
+
+comm::TraceView MainWindow::CurrentTraceView() const {
+    comm::TraceView view;
+    view.Page = state_.CurPage + 1;
+    for (const model::ListRow& row : listing_.Rows)
+        view.RowLines.push_back(row.ItemData);
+    view.TraceItem = lstPage_->currentRow();
+    return view;
+}
+
+void MainWindow::ShowTracedRow(int row) {
+    if (row < 0 || row >= lstPage_->count())
+        return;
+    drawing_ = true;
+    lstPage_->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    lstPage_->scrollToItem(lstPage_->item(row));
+    drawing_ = false;
 }
 
 // ----- rows and the current line
@@ -369,8 +413,10 @@ void MainWindow::RowClick(int row, bool userClick) {
         return;
     // The user's own click ends the log's "yes"; the program's re-selection of the row an
     // entry led to does not, so the next page with problems opens the log at once.
-    if (userClick)
+    if (userClick) {
         errLogState_ = ErrLogState::No;
+        link_->ListingChanged();
+    }
     if (row < 0 || row >= static_cast<int>(listing_.Rows.size()))
         return;
     if (listing_.Rows[row].ItemData == 0) {

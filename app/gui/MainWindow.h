@@ -13,6 +13,8 @@
 #include "editor/EditorState.h"
 #include "editor/FunctionEditorCore.h"
 #include "editor/LineOperations.h"
+#include "link/LinkState.h"
+#include "link/TraceView.h"
 #include "model/PageListing.h"
 
 class QLabel;
@@ -35,6 +37,7 @@ namespace gui {
 
 class CommentEdit;
 class ErrorLogWindow;
+class LinkController;
 
 // ErrLogState: whether the next page with problems asks before it opens the error log.
 enum class ErrLogState {
@@ -67,9 +70,14 @@ class MainWindow : public QMainWindow, public FileCommandHost {
     // A page chosen in the Page menu; asks first about unsaved edits of the current line.
     void ChangePage(int page);
 
-    // The transfer commands enabled for the unit the link reports ("none", "MCU", "PP",
-    // "CIM", ...). The link session calls it whenever its state changes.
-    void UpdateLinkMenus(const std::string& commState);
+    // The menu items the link state allows. The link calls it whenever its state changes.
+    void UpdateLinkMenus(comm::CommStateWord state);
+    LinkController& Link() { return *link_; }
+    Dialogs& Messages() { return dialogs_; }
+    // What the run trace needs of the page on display: its page, rows and selected row.
+    comm::TraceView CurrentTraceView() const;
+    // Highlights the row the run trace reports, without loading its line into the editor.
+    void ShowTracedRow(int row);
 
     // File > Exit: asks about unsaved changes (Cancel keeps the programmer running), then ends.
     void Exit();
@@ -91,6 +99,7 @@ class MainWindow : public QMainWindow, public FileCommandHost {
   private:
     void BuildControls();
     void ConnectCommands();
+    void ConnectLinkCommands();
     void PlaceControls();
 
     // The row click: chooses the line on `row` as the current line. userClick: the user
@@ -153,6 +162,8 @@ class MainWindow : public QMainWindow, public FileCommandHost {
     QLabel* lblMode_ = nullptr;
     MainMenus menus_;
     std::unique_ptr<ErrorLogWindow> errorLog_;
+    // Last, so it is gone (and its port closed) while the window it reports to still stands.
+    std::unique_ptr<LinkController> link_;
 };
 
 }  // namespace gui

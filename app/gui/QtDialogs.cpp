@@ -63,13 +63,17 @@ QMessageBox::StandardButton BoxButton(Answer answer) {
 Answer QtDialogs::Message(const QString& title, const QString& text, MessageIcon icon,
                           MessageButtons buttons, Answer defaultButton) {
     QMessageBox::StandardButtons set = QMessageBox::Ok;
-    if (buttons == MessageButtons::YesNo)
+    if (buttons == MessageButtons::OkCancel)
+        set = QMessageBox::Ok | QMessageBox::Cancel;
+    else if (buttons == MessageButtons::YesNo)
         set = QMessageBox::Yes | QMessageBox::No;
     else if (buttons == MessageButtons::YesNoCancel)
         set = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     QMessageBox box(BoxIcon(icon), title, text, set, parent_);
     box.setDefaultButton(BoxButton(defaultButton));
     switch (box.exec()) {
+        case QMessageBox::Ok:
+            return Answer::Ok;
         case QMessageBox::Yes:
             return Answer::Yes;
         case QMessageBox::No:
@@ -80,9 +84,7 @@ Answer QtDialogs::Message(const QString& title, const QString& text, MessageIcon
             break;
     }
     // A box closed by its close button counts as its safest answer.
-    return buttons == MessageButtons::Ok      ? Answer::Ok
-           : buttons == MessageButtons::YesNo ? Answer::No
-                                              : Answer::Cancel;
+    return SafestAnswer(buttons);
 }
 
 std::optional<QString> QtDialogs::OpenFileName(const FileDialogSpec& spec) {

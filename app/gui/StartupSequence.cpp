@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include "app/gui/Dialogs.h"
+#include "app/gui/LinkController.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/SplashScreen.h"
 #include "app/gui/WelcomeDialog.h"
@@ -76,6 +78,18 @@ void StartupSequence::Welcome() {
     shell::ForgetFirstStart(settings_);
 }
 
-void StartupSequence::OfferConnection() {}
+void StartupSequence::OfferConnection() {
+    Dialogs& dialogs = window_.Messages();
+    if (dialogs.Message(QStringLiteral("Connect"), QStringLiteral("Connect to Zolt device?"),
+                        MessageIcon::Question, MessageButtons::YesNo,
+                        Answer::No) == Answer::Yes) {
+        window_.Link().Connect();
+        return;
+    }
+    dialogs.Tell(QCoreApplication::applicationName(),
+                 QStringLiteral("You can connect at any time by selecting \n"
+                                " 'Setup...Connect to Zolt' from drop down menu"),
+                 MessageIcon::None);
+}
 
 }  // namespace gui

@@ -30,8 +30,7 @@ class StartupSequence {
     // Serves window events for ms milliseconds.
     void Wait(int ms);
     void Welcome();
-    // The connect question of an ordinary start with a port; it is asked once the link
-    // session is part of the main window.
+    // The connect question of an ordinary start with a port.
     void OfferConnection();
 
     MainWindow& window_;

@@ -1,5 +1,6 @@
 // Each wait runs its own event loop and looks at the link whenever bytes arrive, a link timer
-// or the wait's own time-out falls due, or the user cancels.
+// or the wait's own time-out falls due, or the user cancels. Between waits the link is
+// serviced the same way.
 #include "link/qt/QtEventPump.h"
 
 #include <QEventLoop>
@@ -13,7 +14,8 @@ struct QtEventPump::Wait {
     const std::function<bool()>& Done;
     Millis Deadline;
     QEventLoop Loop;
-    WaitResult Result = WaitResult::TimedOut;
+    // A loop that ends without an answer (the application is quitting) ends the command.
+    WaitResult Result = WaitResult::Cancelled;
     Wait* Outer;
 };
 
@@ -45,9 +47,14 @@ void QtEventPump::Cancel() {
 }
 
 void QtEventPump::Check() {
-    if (wait_ == nullptr)
-        return;
     link_.Service();
+    if (wait_ == nullptr) {
+        // Between commands the unit still talks: identification, the speed set-up, the Pocket
+        // Programmer's messages and the run trace.
+        if (const auto due = link_.NextTimerDue())
+            timer_.start(static_cast<int>(std::clamp<Millis>(*due - clock_.Now(), 0, 60'000)));
+        return;
+    }
     Wait& wait = *wait_;
     const Millis now = clock_.Now();
     bool finished = true;

@@ -581,6 +581,7 @@ TEST_P(LinkCim, TimerAndCounterSettingsRoundTrip) {
         EXPECT_EQ(got.Panel, tables.Panel);
         EXPECT_EQ(read.RegisterByte(timers ? 120 : 122, 0), 8);
         EXPECT_EQ(read.RegisterByte(timers ? 122 : 120, 0), 0);
+        EXPECT_TRUE(read.PgmChanged) << "read panels make the program differ from its file";
         EXPECT_EQ(bench.seen.PanelReads, 1);
         // Four blocks each for an entry's name and words, eight per message, one for the
         // panel words.
@@ -606,6 +607,7 @@ TEST(LinkCimSilent, MidReadLeavesThePanelsUntouched) {
     const model::Program before = program;
     EXPECT_EQ(bench.link.ReadTimers(program).Result, Outcome::NoAnswer);
     EXPECT_TRUE(program.SameContent(before));
+    EXPECT_FALSE(program.PgmChanged);
 }
 
 // --- Run ---

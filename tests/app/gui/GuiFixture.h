@@ -43,9 +43,7 @@ class ScriptedDialogs : public gui::Dialogs {
             answers.pop_front();
             return answer;
         }
-        return buttons == gui::MessageButtons::Ok      ? gui::Answer::Ok
-               : buttons == gui::MessageButtons::YesNo ? gui::Answer::No
-                                                       : gui::Answer::Cancel;
+        return gui::SafestAnswer(buttons);
     }
     std::optional<QString> OpenFileName(const gui::FileDialogSpec& spec) override {
         return NextFile(spec);

@@ -315,8 +315,10 @@ TEST_F(MainWindowTest, MenuTreeCarriesItsNamesCaptionsAndEnabling) {
         {"mnuFileExit", "E&xit", true},
         {"mnuSetupIO", "&Add or Remove I/O Modules", false},
         {"mnuSetupRCP", "Setup Remote &Counter Panel", false},
-        {"mnuSetupConnect", "C&onnect to Zolt", false},
-        {"mnuSetupReset", "Reset Comm &Port", false},
+        {"mnuSetupConnect", "C&onnect to Zolt", true},
+        {"mnuSetupComm", "Change Com&m Port", true},
+        {"mnuSetupReset", "Reset Comm &Port", true},
+        {"mnuSetupCancel", "&Cancel Transfer", false},
         {"mnuHelpTour", "&Take Zolt Tour", false},
         {"mnuListEditPaste", "Paste", false},
         {"mnuListEditReplace", "Replace", false},
@@ -329,15 +331,22 @@ TEST_F(MainWindowTest, MenuTreeCarriesItsNamesCaptionsAndEnabling) {
     }
     EXPECT_EQ(Find<QMenu>("mnuListEdit")->actions().size(), 5);  // with its separator
 
-    window->UpdateLinkMenus("MCU");
+    window->UpdateLinkMenus(comm::CommStateWord::Mcu);
     EXPECT_TRUE(Find<QAction>("mnuFileSendMCU")->isEnabled());
     EXPECT_TRUE(Find<QAction>("mnuFileRun")->isEnabled());
     EXPECT_FALSE(Find<QAction>("mnuFileSendPP")->isEnabled());
-    window->UpdateLinkMenus("CIM");
+    window->UpdateLinkMenus(comm::CommStateWord::Cim);
     EXPECT_TRUE(Find<QAction>("mnuFileReadTmr")->isEnabled());
     EXPECT_FALSE(Find<QAction>("mnuFileRun")->isEnabled());
-    window->UpdateLinkMenus("none");
+    // While the MCU runs its program only Reset is left; windows not built stay disabled.
+    window->UpdateLinkMenus(comm::CommStateWord::Run);
+    EXPECT_FALSE(Find<QAction>("mnuFileNew")->isEnabled());
+    EXPECT_FALSE(Find<QAction>("mnuSetupConnect")->isEnabled());
+    EXPECT_TRUE(Find<QAction>("mnuSetupReset")->isEnabled());
+    window->UpdateLinkMenus(comm::CommStateWord::None);
     EXPECT_FALSE(Find<QAction>("mnuFileSend")->isEnabled());
+    EXPECT_TRUE(Find<QAction>("mnuFileOpen")->isEnabled());
+    EXPECT_FALSE(Find<QAction>("mnuSetupIO")->isEnabled());
 }
 
 TEST_F(MainWindowTest, ControlsCarryTheirCaptionsAndTips) {

@@ -11,7 +11,7 @@ class QuietDialogs : public gui::Dialogs {
     gui::Answer Message(const QString&, const QString&, gui::MessageIcon,
                         gui::MessageButtons buttons, gui::Answer) override {
         ++messages;
-        return buttons == gui::MessageButtons::Ok ? gui::Answer::Ok : gui::Answer::No;
+        return gui::SafestAnswer(buttons);
     }
     std::optional<QString> OpenFileName(const gui::FileDialogSpec&) override { return {}; }
     std::optional<QString> SaveFileName(const gui::FileDialogSpec&) override { return {}; }

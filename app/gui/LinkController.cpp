@@ -1,0 +1,241 @@
+// The link's menu commands and status in the main window. Every command waits through the
+// event-loop pump, so the window repaints and the cancel command works while a unit answers.
+#include "app/gui/LinkController.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+
+#include "app/gui/Dialogs.h"
+#include "app/gui/MainWindow.h"
+#include "app/gui/ModelText.h"
+#include "app/shell/SettingsStore.h"
+#include "app/shell/StartupSettings.h"
+#include "link/DevicePorts.h"
+#include "link/LinkTexts.h"
+#include "link/qt/CommSetupDialog.h"
+#include "model/Program.h"
+
+namespace gui {
+namespace {
+
+constexpr const char* kCommSection = "Communications";
+
+MessageIcon IconOf(comm::NoticeIcon icon) {
+    switch (icon) {
+        case comm::NoticeIcon::Exclamation:
+            return MessageIcon::Warning;
+        case comm::NoticeIcon::Information:
+            return MessageIcon::Information;
+        case comm::NoticeIcon::None:
+            break;
+    }
+    return MessageIcon::None;
+}
+
+// A box without a title of its own carries the programmer's name.
+QString TitleOf(const comm::Notice& notice) {
+    return notice.Title.empty() ? QCoreApplication::applicationName() : FromModel(notice.Title);
+}
+
+}  // namespace
+
+LinkController::LinkController(MainWindow& window, model::Program& program,
+                               shell::SettingsStore& settings, Dialogs& dialogs)
+    : QObject(&window),
+      window_(window),
+      program_(program),
+      settings_(settings),
+      dialogs_(dialogs),
+      session_(port_, clock_, pump_, *this),
+      pump_(port_, clock_, session_) {
+    // The Pocket Programmer reads and fills the program on display whenever it sends.
+    session_.AttachProgram(&program_);
+}
+
+LinkController::~LinkController() {
+    Shutdown();
+}
+
+std::string LinkController::ChosenDevice() const {
+    const int port = shell::ReadStartupSettings(settings_).CommPortNumber;
+    if (port < 1 || port > 4)
+        return {};
+    const std::string override = settings_.Get(kCommSection, "Device" + std::to_string(port), "");
+    return comm::DeviceForPort(port, comm::SystemSerialDevices(), override);
+}
+
+void LinkController::Connect() {
+    const shell::StartupSettings chosen = shell::ReadStartupSettings(settings_);
+    if (chosen.CommPortNumber < 1) {
+        session_.Connect("", chosen.CommSpeed);
+        return;
+    }
+    session_.Reset();
+    Message({"", comm::texts::kConnectPrompt, comm::NoticeIcon::None});
+    const std::string device = ChosenDevice();
+    if (device.empty()) {
+        dialogs_.Tell(QCoreApplication::applicationName(),
+                      QStringLiteral("Comm Port %1 is not available").arg(chosen.CommPortNumber),
+                      MessageIcon::Warning);
+        return;
+    }
+    session_.Connect(device, chosen.CommSpeed);
+}
+
+void LinkController::Reset() {
+    session_.Reset();
+}
+
+void LinkController::ChangePort() {
+    const shell::StartupSettings current = shell::ReadStartupSettings(settings_);
+    comm::CommSetupDialog dialog(
+        {std::max(0, current.CommPortNumber), current.CommSpeed == 1 ? 1 : 0},
+        [this](int port) {
+            // OK closes the port first: the port chosen again must be free to be tested.
+            session_.Close();
+            const std::string override =
+                settings_.Get(kCommSection, "Device" + std::to_string(port), "");
+            return comm::PortAvailable(
+                comm::DeviceForPort(port, comm::SystemSerialDevices(), override));
+        },
+        [this](const QString& text) {
+            dialogs_.Tell(QCoreApplication::applicationName(), text, MessageIcon::None);
+        },
+        &window_);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // A running connection ends; the user connects again on the new port.
+    session_.Close();
+    settings_.Save(kCommSection, "Port", std::to_string(dialog.Choice().Port));
+    settings_.Save(kCommSection, "Speed", std::to_string(dialog.Choice().Speed));
+}
+
+void LinkController::RunTransfer(const std::function<comm::LinkResult()>& transfer) {
+    const bool outer = !running_;
+    if (outer) {
+        running_ = true;
+        emit transferRunning(true);
+    }
+    transfer();
+    if (outer) {
+        running_ = false;
+        emit transferRunning(false);
+    }
+}
+
+void LinkController::SendToMcu() {
+    RunTransfer([this] { return session_.SendProgram(program_); });
+}
+
+void LinkController::ReadFromMcu() {
+    RunTransfer([this] { return session_.ReadProgram(program_); });
+}
+
+void LinkController::SendToPp() {
+    Message({comm::texts::kSendPpTitle, comm::texts::kSendPpPrompt, comm::NoticeIcon::Information});
+}
+
+void LinkController::ReadFromPp() {
+    Message({comm::texts::kReadPpTitle, comm::texts::kReadPpPrompt, comm::NoticeIcon::Information});
+}
+
+void LinkController::SendTimers() {
+    RunTransfer([this] { return session_.SendTimers(program_); });
+}
+
+void LinkController::SendCounters() {
+    RunTransfer([this] { return session_.SendCounters(program_); });
+}
+
+void LinkController::ReadTimers() {
+    if (dialogs_.Message(QCoreApplication::applicationName(),
+                         FromModel(comm::texts::kTimerReadPrompt), MessageIcon::None,
+                         MessageButtons::OkCancel, Answer::Ok) != Answer::Ok)
+        return;
+    RunTransfer([this] { return session_.ReadTimers(program_); });
+}
+
+void LinkController::ReadCounters() {
+    if (dialogs_.Message(QCoreApplication::applicationName(),
+                         FromModel(comm::texts::kCounterReadPrompt), MessageIcon::None,
+                         MessageButtons::OkCancel, Answer::Ok) != Answer::Ok)
+        return;
+    RunTransfer([this] { return session_.ReadCounters(program_); });
+}
+
+void LinkController::Run() {
+    ListingChanged();
+    RunTransfer([this] { return session_.Run(program_); });
+}
+
+void LinkController::CancelTransfer() {
+    if (running_)
+        session_.Cancel();
+}
+
+void LinkController::Shutdown() {
+    CancelTransfer();
+    session_.Close();
+}
+
+void LinkController::ListingChanged() {
+    session_.SetTraceView(window_.CurrentTraceView());
+}
+
+// ----- comm::LinkObserver
+
+void LinkController::ModeChanged(const std::string& text) {
+    if (auto* label = window_.findChild<QLabel*>(QStringLiteral("lblMode")))
+        label->setText(FromModel(text));
+}
+
+void LinkController::StateChanged(comm::CommStateWord state) {
+    window_.UpdateLinkMenus(state);
+}
+
+void LinkController::TransferText(const std::string& text) {
+    if (auto* label = window_.findChild<QLabel*>(QStringLiteral("lblXFerStat")))
+        label->setText(FromModel(text));
+}
+
+void LinkController::TransferShown(bool shown) {
+    if (auto* label = window_.findChild<QLabel*>(QStringLiteral("lblXFerStat")))
+        label->setVisible(shown);
+}
+
+void LinkController::Progress(int value) {
+    if (auto* bar = window_.findChild<QProgressBar*>(QStringLiteral("prgXFerStat")))
+        bar->setValue(value);
+}
+
+void LinkController::ProgressShown(bool shown) {
+    if (auto* bar = window_.findChild<QProgressBar*>(QStringLiteral("prgXFerStat")))
+        bar->setVisible(shown);
+}
+
+void LinkController::Message(const comm::Notice& notice) {
+    dialogs_.Tell(TitleOf(notice), FromModel(notice.Text), IconOf(notice.Icon));
+}
+
+bool LinkController::AskYesNo(const comm::Notice& question) {
+    return dialogs_.Message(TitleOf(question), FromModel(question.Text), IconOf(question.Icon),
+                            MessageButtons::YesNo, Answer::No) == Answer::Yes;
+}
+
+void LinkController::ProgramReplaced() {
+    window_.ShowNewProgram();
+}
+
+void LinkController::PanelsRead(comm::PanelKind /*kind*/) {
+    // The module now counts as installed: its toolbar button and lists follow.
+    window_.RefreshIOLists();
+    window_.ShowTitle();
+}
+
+void LinkController::TraceRow(int /*previousRow*/, int row) {
+    window_.ShowTracedRow(row);
+}
+
+}  // namespace gui

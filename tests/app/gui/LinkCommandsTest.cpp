@@ -1,0 +1,138 @@
+// The link's menu commands in the main window against an emulated unit on a pseudo-terminal:
+// connect, a send with its status and progress, run mode with the traced row, and cancel.
+#include <QProgressBar>
+#include <QTimer>
+#include <functional>
+
+#include "app/gui/LinkController.h"
+#include "app/sim/SimFiles.h"
+#include "app/sim/UnitThread.h"
+#include "link/LinkTexts.h"
+#include "model/ProgramChecksum.h"
+#include "tests/app/gui/GuiFixture.h"
+#include "tests/support/ProgramFactory.h"
+
+namespace testgui {
+namespace {
+
+class LinkCommandsTest : public MainWindowTest {
+  protected:
+    // Puts unit on a pseudo-terminal as port 1 and connects to it from the Setup menu.
+    void ConnectTo(const sim::UnitSetup& setup, bool pace = false) {
+        unit = std::make_unique<sim::UnitThread>(setup, pace);
+        ASSERT_EQ(unit->Error(), "");
+        settings.values[{"Communications", "Port"}] = "1";
+        settings.values[{"Communications", "Speed"}] = "0";
+        settings.values[{"Communications", "Device1"}] = unit->DevicePath();
+        Trigger("mnuSetupConnect");
+        ASSERT_TRUE(WaitFor([&] { return Mode() == "Connected to MCU"; })) << Mode().toStdString();
+    }
+    // Serves window events until done holds, at most five seconds.
+    static bool WaitFor(const std::function<bool()>& done) {
+        for (int i = 0; i < 500 && !done(); ++i)
+            QTest::qWait(10);
+        return done();
+    }
+    QString Mode() { return Find<QLabel>("lblMode")->text(); }
+    bool Shown(const QString& text) const {
+        for (const ShownMessage& m : dialogs.shown)
+            if (m.Text == text)
+                return true;
+        return false;
+    }
+
+    std::unique_ptr<sim::UnitThread> unit;
+};
+
+TEST_F(LinkCommandsTest, ConnectShowsItsPromptThenTheUnitAndItsItems) {
+    sim::UnitSetup setup;
+    ConnectTo(setup);
+    EXPECT_TRUE(Shown(comm::texts::kConnectPrompt));
+    EXPECT_TRUE(Find<QAction>("mnuFileSendMCU")->isEnabled());
+    EXPECT_FALSE(Find<QAction>("mnuFileSendPP")->isEnabled());
+    Trigger("mnuSetupReset");
+    EXPECT_EQ(Mode(), "Not Connected");
+    EXPECT_FALSE(Find<QAction>("mnuFileSendMCU")->isEnabled());
+}
+
+TEST_F(LinkCommandsTest, ConnectWithoutAPortSaysHowToChooseOne) {
+    Trigger("mnuSetupConnect");
+    ASSERT_FALSE(dialogs.shown.empty());
+    EXPECT_EQ(dialogs.shown.back().Text, comm::texts::kPortNotSetUp);
+    EXPECT_EQ(Mode(), "Not Connected");
+}
+
+TEST_F(LinkCommandsTest, SendFromTheFileMenuShowsStatusAndProgressThenTheVerdict) {
+    ConnectTo(sim::UnitSetup{});
+    Use(testsupport::FullProgram());
+    QLabel* status = Find<QLabel>("lblXFerStat");
+    QProgressBar* progress = Find<QProgressBar>("prgXFerStat");
+    QStringList seen;
+    int highest = 0;
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout, [&] {
+        if (status->isVisible() && !seen.contains(status->text()))
+            seen << status->text();
+        if (progress->isVisible())
+            highest = std::max(highest, progress->value());
+    });
+    sampler.start(1);
+    Trigger("mnuFileSendMCU");
+    sampler.stop();
+
+    EXPECT_TRUE(seen.contains("Sending Data")) << seen.join(",").toStdString();
+    EXPECT_GT(highest, 800) << "the bar follows the records up to the BIOS registers";
+    EXPECT_TRUE(Shown(comm::texts::kTransferred));
+    EXPECT_FALSE(status->isVisible());
+    EXPECT_FALSE(progress->isVisible());
+    const uint8_t sent = model::ProgramChecksum(program);
+    EXPECT_EQ(unit->Inspect([](const sim::UnitEmulator& u) { return u.Memory()[899][3]; }), sent);
+}
+
+TEST_F(LinkCommandsTest, RunHighlightsTheReportedRowAndLeavesOnlyReset) {
+    model::Program running = testsupport::FullProgram();
+    model::StoreProgramChecksum(running);
+    sim::UnitSetup setup;
+    setup.Memory = sim::ImageOfProgram(running);
+    setup.Trace = {{1, 2}, {1, 2}};  // page A line 3, twice: shown
+    setup.TraceInterval = sim::Millis(20);
+    ConnectTo(setup);
+    Use(running);
+
+    Trigger("mnuFileRun");
+    EXPECT_EQ(Find<QLabel>("lblXFerStat")->text(), "Running Program");
+    EXPECT_FALSE(Find<QAction>("mnuFileNew")->isEnabled());
+    EXPECT_FALSE(Find<QAction>("mnuFileSendMCU")->isEnabled());
+    EXPECT_TRUE(Find<QAction>("mnuSetupReset")->isEnabled());
+    ASSERT_TRUE(WaitFor([&] {
+        const QListWidgetItem* item = List()->currentItem();
+        return item != nullptr && item->data(Qt::UserRole).toInt() == 3;
+    })) << "the row of line 3 is highlighted";
+
+    Trigger("mnuSetupReset");
+    EXPECT_TRUE(Find<QAction>("mnuFileNew")->isEnabled());
+    EXPECT_FALSE(Find<QLabel>("lblXFerStat")->isVisible());
+}
+
+TEST_F(LinkCommandsTest, CancelStopsASlowSendAndLeavesTheProgramAsItWas) {
+    ConnectTo(sim::UnitSetup{}, true);  // 9600 baud: a send takes some eight seconds
+    Use(testsupport::FullProgram());
+    const model::Program before = program;
+    QTimer::singleShot(300, [&] {
+        EXPECT_TRUE(Find<QAction>("mnuSetupCancel")->isEnabled());
+        Trigger("mnuSetupCancel");
+    });
+    const auto start = std::chrono::steady_clock::now();
+    Trigger("mnuFileSendMCU");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+    EXPECT_FALSE(Shown(comm::texts::kTransferred));
+    EXPECT_FALSE(Find<QAction>("mnuSetupCancel")->isEnabled());
+    EXPECT_FALSE(Find<QLabel>("lblXFerStat")->isVisible());
+    // Only the checksum in register 100 is the send's own.
+    model::Program expected = before;
+    model::StoreProgramChecksum(expected);
+    EXPECT_TRUE(program.SameContent(expected));
+}
+
+}  // namespace
+}  // namespace testgui
