@@ -90,6 +90,27 @@ TEST_F(Startup, OrdinaryStartWithoutPortShowsNothingMore) {
     EXPECT_TRUE(window.isVisible());
 }
 
+TEST_F(Startup, OrdinaryStartWithAPortOffersToConnect) {
+    settings.values[{"Key", "Key"}] = "2.2.1";
+    settings.values[{"Communications", "Port"}] = "3";
+    dialogs.answers = {gui::Answer::No};
+    gui::StartupSequence(window, settings, "", "", {0, 0}).Run();
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0].Title, "Connect");
+    EXPECT_EQ(dialogs.shown[0].Text, "Connect to Zolt device?");
+    EXPECT_EQ(dialogs.shown[0].Buttons, gui::MessageButtons::YesNo);
+    EXPECT_EQ(dialogs.shown[1].Text,
+              "You can connect at any time by selecting \n"
+              " 'Setup...Connect to Zolt' from drop down menu");
+
+    // Yes runs the connect command: its prompt comes next.
+    dialogs.shown.clear();
+    dialogs.answers = {gui::Answer::Yes};
+    gui::StartupSequence(window, settings, "", "", {0, 0}).Run();
+    ASSERT_GE(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].Text.left(26), "Connect the Zolt to the co");
+}
+
 // A click on the splash screen ends the wait long before its time is up.
 TEST_F(Startup, ClickOnTheSplashScreenEndsTheWait) {
     bool clicked = false;
