@@ -149,20 +149,21 @@ void LinkController::SendCounters() {
     RunTransfer([this] { return session_.SendCounters(program_); });
 }
 
-void LinkController::ReadTimers() {
-    if (dialogs_.Message(QCoreApplication::applicationName(),
-                         FromModel(comm::texts::kTimerReadPrompt), MessageIcon::None,
-                         MessageButtons::OkCancel, Answer::Ok) != Answer::Ok)
+void LinkController::ReadPanels(const char* prompt,
+                                comm::LinkResult (comm::LinkSession::*read)(model::Program&)) {
+    // The user starts "Send Data" on the panel first; Cancel leaves the panel data as it is.
+    if (dialogs_.Message(QCoreApplication::applicationName(), FromModel(prompt),
+                         MessageIcon::None, MessageButtons::OkCancel, Answer::Ok) != Answer::Ok)
         return;
-    RunTransfer([this] { return session_.ReadTimers(program_); });
+    RunTransfer([this, read] { return (session_.*read)(program_); });
+}
+
+void LinkController::ReadTimers() {
+    ReadPanels(comm::texts::kTimerReadPrompt, &comm::LinkSession::ReadTimers);
 }
 
 void LinkController::ReadCounters() {
-    if (dialogs_.Message(QCoreApplication::applicationName(),
-                         FromModel(comm::texts::kCounterReadPrompt), MessageIcon::None,
-                         MessageButtons::OkCancel, Answer::Ok) != Answer::Ok)
-        return;
-    RunTransfer([this] { return session_.ReadCounters(program_); });
+    ReadPanels(comm::texts::kCounterReadPrompt, &comm::LinkSession::ReadCounters);
 }
 
 void LinkController::Run() {

@@ -74,6 +74,9 @@ class LinkController : public QObject, public comm::LinkObserver {
   private:
     // Runs a transfer command with the cancel command enabled while it runs.
     void RunTransfer(const std::function<comm::LinkResult()>& transfer);
+    // Asks the user to start the panel's "Send Data", then reads the panel from the CIM.
+    void ReadPanels(const char* prompt,
+                    comm::LinkResult (comm::LinkSession::*read)(model::Program&));
     // The device of the port chosen in the settings, empty when none is chosen or present.
     std::string ChosenDevice() const;
 

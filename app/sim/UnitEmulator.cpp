@@ -19,14 +19,12 @@ constexpr std::size_t kRequestLogLimit = 100000;
 constexpr uint8_t kStrayByte = 0x12;
 constexpr int kVersionRecord = 899;  // register 100
 
-enum Command : uint8_t {
-    kWriteLine = 1,
-    kReadLine = 2,
-    kRun = 4,
-    kWriteMemory = 5,
-    kReadMemory = 6,
-    kSpeed = 240,
-};
+using comm::kReadLine;
+using comm::kReadMemory;
+using comm::kRun;
+using comm::kSpeed;
+using comm::kWriteLine;
+using comm::kWriteMemory;
 
 struct UnitMark {
     uint8_t Kind;

@@ -11,6 +11,7 @@ QtSerialPort::QtSerialPort(QObject* parent) : QObject(parent) {
 
 bool QtSerialPort::Open(const std::string& device, std::string& error) {
     Close();
+    device_ = device;
     port_.setPortName(QString::fromStdString(device));
     if (!port_.open(QIODevice::ReadWrite)) {
         error = device + ": " + port_.errorString().toStdString();
@@ -69,7 +70,7 @@ void QtSerialPort::OnError(QSerialPort::SerialPortError error) {
     if (!port_.isOpen())
         return;
     failed_ = true;
-    error_ = port_.portName().toStdString() + ": " + port_.errorString().toStdString();
+    error_ = device_ + ": " + port_.errorString().toStdString();
     emit activity();
 }
 

@@ -31,6 +31,7 @@ class QtSerialPort : public QObject, public SerialPort {
     void OnError(QSerialPort::SerialPortError error);
 
     QSerialPort port_;
+    std::string device_;  // as the caller named it; QSerialPort shortens /dev paths
     bool failed_ = false;
     std::string error_;
 };

@@ -80,4 +80,26 @@ class FakeLink : public Serviced {
     SerialPort& port_;
 };
 
+// A port of type P open on a fresh pseudo-terminal, with a pump of type W over it.
+template <typename P, typename W>
+struct PortKind {
+    using Port = P;
+    using Pump = W;
+};
+
+template <typename Kind>
+class PortOnPty : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (pty.Device().empty())
+            GTEST_SKIP() << "no pseudo-terminal available";
+        std::string error;
+        ASSERT_TRUE(port.Open(pty.Device(), error)) << error;
+    }
+    Pty pty;
+    typename Kind::Port port;
+    FakeLink link{port};
+    typename Kind::Pump pump{port, link.clock, link};
+};
+
 }  // namespace comm
