@@ -27,6 +27,7 @@
 #include "editor/StoreLine.h"
 #include "editor/WindowTitle.h"
 #include "hardware/HardwareConfig.h"
+#include "link/LinkTexts.h"
 #include "model/NewProgram.h"
 #include "model/Program.h"
 
@@ -60,6 +61,21 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
 
 void Place(QWidget* widget, const shell::Rect& r) {
     widget->setGeometry(r.Left, r.Top, r.Width, r.Height);
+}
+
+// lblMode keeps its right edge and grows to the left until the longest connection status fits
+// in the font on this desktop.
+void PlaceModeLabel(QLabel* label, shell::Rect r) {
+    int widest = 0;
+    for (const char* text :
+         {comm::texts::kNotConnected, comm::texts::kConnecting, comm::texts::kConnectedMcu,
+          comm::texts::kConnectedPp, comm::texts::kConnectedCim, comm::texts::kHighSpeedError})
+        widest =
+            std::max(widest, label->fontMetrics().horizontalAdvance(QString::fromLatin1(text)));
+    const int width = std::max(r.Width, widest + 2 * label->margin() + 4);
+    r.Left -= width - r.Width;
+    r.Width = width;
+    Place(label, r);
 }
 
 }  // namespace
@@ -225,7 +241,7 @@ void MainWindow::PlaceControls() {
     Place(buttons_, l.Buttons);
     Place(lblXFerStat_, l.XFerStat);
     Place(prgXFerStat_, l.Progress);
-    Place(lblMode_, l.Mode);
+    PlaceModeLabel(lblMode_, l.Mode);
 }
 
 void MainWindow::Exit() {

@@ -349,6 +349,13 @@ TEST_F(MainWindowTest, MenuTreeCarriesItsNamesCaptionsAndEnabling) {
     EXPECT_FALSE(Find<QAction>("mnuSetupIO")->isEnabled());
 }
 
+TEST_F(MainWindowTest, ConnectionStatusFitsItsLabel) {
+    QLabel* mode = Find<QLabel>("lblMode");
+    for (const char* text : {"Connected to MCU", "High Speed Error", "Connecting ..."})
+        EXPECT_GE(mode->width(), mode->fontMetrics().horizontalAdvance(QString(text))) << text;
+    EXPECT_LE(mode->geometry().right(), window->centralWidget()->width());
+}
+
 TEST_F(MainWindowTest, ControlsCarryTheirCaptionsAndTips) {
     EXPECT_EQ(Find<QPushButton>("cmdInsLine")->toolTip(), "Insert a Line");
     EXPECT_EQ(Find<QPushButton>("cmdDelLine")->text(), "Delete");

@@ -1,15 +1,22 @@
 // gui-screenshots FOLDER: draws the main window offscreen on a new program, on a small plant
-// program with comments, and with a Timer, a Counter compare and an analog output line in the
-// editor, and writes each as a PNG into FOLDER.
+// program with comments, with a Timer, a Counter compare and an analog output line in the
+// editor, and running the plant program on an emulated MCU with its traced line highlighted,
+// and writes each as a PNG into FOLDER.
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
 #include <QListWidget>
 #include <QPixmap>
 #include <cstdio>
 
+#include "app/gui/LinkController.h"
 #include "app/gui/MainWindow.h"
+#include "app/sim/SimFiles.h"
+#include "app/sim/UnitThread.h"
 #include "hardware/HardwareConfig.h"
 #include "model/Program.h"
+#include "model/ProgramChecksum.h"
 #include "tests/app/MemorySettings.h"
 #include "tests/app/gui/QuietDialogs.h"
 
@@ -71,6 +78,41 @@ bool Save(gui::MainWindow& window, const QString& folder, const char* name) {
     return true;
 }
 
+// Serves window events until done holds, at most five seconds.
+template <typename Done>
+bool WaitFor(Done done) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
+
+// Connects to an MCU emulated on a pseudo-terminal that holds the program, runs it, and waits
+// until the trace has highlighted line 3.
+bool RunOnEmulatedMcu(gui::MainWindow& window, model::Program& program,
+                      testshell::MemorySettings& settings) {
+    model::StoreProgramChecksum(program);
+    sim::UnitSetup setup;
+    setup.Memory = sim::ImageOfProgram(program);
+    setup.Trace = {{1, 2}, {1, 2}};
+    setup.TraceInterval = sim::Millis(20);
+    sim::UnitThread unit(setup, false);
+    if (!unit.Error().empty())
+        return false;
+    settings.values[{"Communications", "Port"}] = "1";
+    settings.values[{"Communications", "Device1"}] = unit.DevicePath();
+    window.Link().Connect();
+    auto* mode = window.findChild<QLabel*>(QStringLiteral("lblMode"));
+    if (!WaitFor([&] { return mode->text() == QStringLiteral("Connected to MCU"); }))
+        return false;
+    window.Link().Run();
+    auto* list = window.findChild<QListWidget*>(QStringLiteral("lstPage"));
+    return WaitFor([&] {
+        return list->currentItem() != nullptr && list->currentItem()->data(Qt::UserRole) == 3;
+    });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -108,5 +150,12 @@ int main(int argc, char** argv) {
         }
         ok = Save(window, folder, shot.file) && ok;
     }
+
+    list->setCurrentRow(0);
+    if (RunOnEmulatedMcu(window, program, settings))
+        ok = Save(window, folder, "main-run.png") && ok;
+    else
+        ok = false;
+    window.Link().Shutdown();
     return ok ? 0 : 1;
 }
