@@ -74,11 +74,11 @@ void FunctionEditor::BuildToolbar() {
         toolbar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     auto* group = new QActionGroup(toolbar_);
     for (int b = 1; b <= kToolbarButtonCount; ++b) {
-        const ToolbarButton& spec = ToolbarButtons()[b - 1];
-        QAction* action = toolbar_->addAction(QIcon(QString::fromLatin1(spec.Icon)),
-                                              QString::fromLatin1(spec.ToolTip));
-        action->setObjectName(QString::fromLatin1(spec.Key));
-        action->setToolTip(QString::fromLatin1(spec.ToolTip));
+        const ToolbarButton& button = ToolbarButtons()[b - 1];
+        QAction* action = toolbar_->addAction(QIcon(QString::fromLatin1(button.Icon)),
+                                              QString::fromLatin1(button.ToolTip));
+        action->setObjectName(QString::fromLatin1(button.Key));
+        action->setToolTip(QString::fromLatin1(button.ToolTip));
         action->setCheckable(true);
         group->addAction(action);
         connect(action, &QAction::triggered, this, [this, b] { ClickButton(b); });

@@ -27,7 +27,7 @@ constexpr Answer SafestAnswer(MessageButtons buttons) {
 
 // A file dialog: its title, a filter in the form "Zolt files (*.zlp)|*.zlp|All files (*.*)|*.*"
 // and the file name it opens with (a folder and a pattern, or a full path).
-struct FileDialogSpec {
+struct FileDialogRequest {
     QString Title;
     QString Filter;
     QString Preset;
@@ -42,9 +42,9 @@ class Dialogs {
                            MessageButtons buttons, Answer defaultButton) = 0;
 
     // The chosen file, or none when the user cancelled.
-    virtual std::optional<QString> OpenFileName(const FileDialogSpec& spec) = 0;
+    virtual std::optional<QString> OpenFileName(const FileDialogRequest& request) = 0;
     // The same, asking before an existing file is overwritten.
-    virtual std::optional<QString> SaveFileName(const FileDialogSpec& spec) = 0;
+    virtual std::optional<QString> SaveFileName(const FileDialogRequest& request) = 0;
 
     // A message with an OK button only.
     void Tell(const QString& title, const QString& text, MessageIcon icon) {

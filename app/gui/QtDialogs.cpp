@@ -87,17 +87,17 @@ Answer QtDialogs::Message(const QString& title, const QString& text, MessageIcon
     return SafestAnswer(buttons);
 }
 
-std::optional<QString> QtDialogs::OpenFileName(const FileDialogSpec& spec) {
-    const QString name = QFileDialog::getOpenFileName(parent_, spec.Title, DialogStart(spec.Preset),
-                                                      DialogFilter(spec.Filter));
+std::optional<QString> QtDialogs::OpenFileName(const FileDialogRequest& request) {
+    const QString name = QFileDialog::getOpenFileName(
+        parent_, request.Title, DialogStart(request.Preset), DialogFilter(request.Filter));
     if (name.isEmpty())
         return std::nullopt;
     return name;
 }
 
-std::optional<QString> QtDialogs::SaveFileName(const FileDialogSpec& spec) {
-    const QString name = QFileDialog::getSaveFileName(parent_, spec.Title, DialogStart(spec.Preset),
-                                                      DialogFilter(spec.Filter));
+std::optional<QString> QtDialogs::SaveFileName(const FileDialogRequest& request) {
+    const QString name = QFileDialog::getSaveFileName(
+        parent_, request.Title, DialogStart(request.Preset), DialogFilter(request.Filter));
     if (name.isEmpty())
         return std::nullopt;
     return name;

@@ -14,8 +14,8 @@ class QtDialogs : public Dialogs {
 
     Answer Message(const QString& title, const QString& text, MessageIcon icon,
                    MessageButtons buttons, Answer defaultButton) override;
-    std::optional<QString> OpenFileName(const FileDialogSpec& spec) override;
-    std::optional<QString> SaveFileName(const FileDialogSpec& spec) override;
+    std::optional<QString> OpenFileName(const FileDialogRequest& request) override;
+    std::optional<QString> SaveFileName(const FileDialogRequest& request) override;
 
   private:
     QWidget* parent_ = nullptr;

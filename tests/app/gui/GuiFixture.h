@@ -45,11 +45,11 @@ class ScriptedDialogs : public gui::Dialogs {
         }
         return gui::SafestAnswer(buttons);
     }
-    std::optional<QString> OpenFileName(const gui::FileDialogSpec& spec) override {
-        return NextFile(spec);
+    std::optional<QString> OpenFileName(const gui::FileDialogRequest& request) override {
+        return NextFile(request);
     }
-    std::optional<QString> SaveFileName(const gui::FileDialogSpec& spec) override {
-        return NextFile(spec);
+    std::optional<QString> SaveFileName(const gui::FileDialogRequest& request) override {
+        return NextFile(request);
     }
 
     QStringList Titles() const {
@@ -62,11 +62,11 @@ class ScriptedDialogs : public gui::Dialogs {
     std::deque<gui::Answer> answers;
     std::deque<std::optional<QString>> files;  // an empty entry cancels the dialog
     std::vector<ShownMessage> shown;
-    std::vector<gui::FileDialogSpec> fileDialogs;
+    std::vector<gui::FileDialogRequest> fileDialogs;
 
   private:
-    std::optional<QString> NextFile(const gui::FileDialogSpec& spec) {
-        fileDialogs.push_back(spec);
+    std::optional<QString> NextFile(const gui::FileDialogRequest& request) {
+        fileDialogs.push_back(request);
         if (files.empty())
             return std::nullopt;
         auto file = files.front();

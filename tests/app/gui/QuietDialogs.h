@@ -13,8 +13,8 @@ class QuietDialogs : public gui::Dialogs {
         ++messages;
         return gui::SafestAnswer(buttons);
     }
-    std::optional<QString> OpenFileName(const gui::FileDialogSpec&) override { return {}; }
-    std::optional<QString> SaveFileName(const gui::FileDialogSpec&) override { return {}; }
+    std::optional<QString> OpenFileName(const gui::FileDialogRequest&) override { return {}; }
+    std::optional<QString> SaveFileName(const gui::FileDialogRequest&) override { return {}; }
 
     int messages = 0;
 };
