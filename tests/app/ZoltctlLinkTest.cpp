@@ -49,6 +49,22 @@ class ZoltctlLink : public ::testing::Test {
     testfiles::ScratchFolder scratch;
 };
 
+TEST_F(ZoltctlLink, EveryUnitIsIdentifiedAlsoAfterAFaultyFirstMessage) {
+    const struct {
+        const char* unit;
+        const char* mode;
+    } units[] = {
+        {"mcu", "Connected to MCU"}, {"pp", "Connected to PP"}, {"cim", "Connected to CIM"}};
+    for (const auto& u : units) {
+        for (const char* fault : {"none", "checksum", "stray"}) {
+            SimProcess sim({"--unit", u.unit, "--ident-fault", fault, "--pp-start-delay", "60000"});
+            const Outcome connected = Zoltctl("connect --wait 3" + Port(sim));
+            EXPECT_EQ(connected.status, 0) << u.unit << " " << fault << connected.err;
+            EXPECT_NE(connected.out.find(u.mode), std::string::npos) << u.unit << " " << fault;
+        }
+    }
+}
+
 TEST_F(ZoltctlLink, SendThenReadCarriesEveryLineOfARandomProgram) {
     std::mt19937 rng(20261207);
     model::Program program = testsupport::RandomProgram(rng);
