@@ -7,8 +7,6 @@ namespace editor {
 
 namespace {
 
-constexpr int kAnalogFull = 160;  // the byte of 100 percent
-
 int HexDigit(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
@@ -36,10 +34,6 @@ int BcdByte(int number) {
 
 int PercentByte(int percent) {
     return (percent / 10) * 16 + percent % 10;
-}
-
-std::string PercentText(int byte) {
-    return byte < kAnalogFull ? model::Hex(byte) : model::Dec(byte - 60);
 }
 
 }  // namespace editor

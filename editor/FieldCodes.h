@@ -17,9 +17,6 @@ int BcdByte(int number);
 // An analog percentage 0..100 as its byte: BCD up to 99, 100 as 0xA0 (160).
 int PercentByte(int percent);
 
-// The percentage a byte holds as the editor shows it: "45" for 0x45, "100" for 160.
-std::string PercentText(int byte);
-
 // 0 for 0, 1 for any other value: the option index of a flag byte.
 constexpr int Sign(int value) {
     return value == 0 ? 0 : 1;

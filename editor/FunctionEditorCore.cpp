@@ -271,7 +271,7 @@ void FunctionEditorCore::ShowOptionFields(int j) {
                 ShowText(F::TimeCount,
                          model::Fix2((Code(2) * 256 + Code(3)) + (Code(0) - 128) / 100.0));
             } else if (j >= kOutputSetPercent) {
-                ShowText(F::LineMisc, PercentText(Code(3)));
+                ShowText(F::LineMisc, model::PercentText(Code(3)));
                 ShowText(F::LineMiscLabel, "%");
             }
             break;

@@ -37,6 +37,10 @@ std::string Hex(int value) {
     return text;
 }
 
+std::string PercentText(int byte) {
+    return byte < kAnalogFull ? Hex(byte) : Dec(byte - 60);
+}
+
 std::string SpacedNumber(long value) {
     return value < 0 ? Dec(value) : " " + Dec(value);
 }

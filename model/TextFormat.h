@@ -20,6 +20,13 @@ std::string Real(double value);
 // complement (FFFF for -1).
 std::string Hex(int value);
 
+// The analog output byte of 100 percent.
+constexpr int kAnalogFull = 160;
+
+// The percentage text of an analog output byte: BCD below kAnalogFull reads as its digits, 160
+// and up as a number (160 is "100").
+std::string PercentText(int byte);
+
 // A number's digits preceded by one space (its sign position): " 6", " 10".
 std::string SpacedNumber(long value);
 

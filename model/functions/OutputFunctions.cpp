@@ -11,13 +11,6 @@ namespace {
 using hardware::kOutput;
 using rules::IOText;
 
-constexpr int kAnalogFull = 160;  // 100 percent
-
-// The percentage text of an analog byte: BCD reads as its digits, 160 and up as a number.
-std::string Percent(int p3) {
-    return p3 < kAnalogFull ? Hex(p3) : Dec(p3 - 60);
-}
-
 std::string DescribeOn(const Program& program, const PgmRecord& r) {
     return "Turn ON Output " + IOText(program, r.P1(), kOutput);
 }
@@ -45,7 +38,7 @@ void CheckTimed(const LineContext& ctx, const PgmRecord& r, std::vector<LineErro
 std::string DescribeAnalog(const Program& program, const PgmRecord& r, const char* verb,
                            const char* preposition) {
     return std::string(verb) + " Output " + IOText(program, r.P1(), kOutput) + preposition +
-           Percent(r.P3()) + "%";
+           PercentText(r.P3()) + "%";
 }
 
 std::string DescribeSet(const Program& program, const PgmRecord& r) {

@@ -4,6 +4,7 @@
 #include "editor/FieldCodes.h"
 #include "editor/LineMiscRules.h"
 #include "editor/TimeCountRules.h"
+#include "model/TextFormat.h"
 
 namespace {
 
@@ -26,8 +27,8 @@ TEST(BcdByte, IONumbersAndPercentagesReadAsTheirDigits) {
     EXPECT_EQ(editor::PercentByte(100), 160);
     EXPECT_EQ(editor::PercentByte(99), 0x99);
     EXPECT_EQ(editor::PercentByte(45), 0x45);
-    EXPECT_EQ(editor::PercentText(160), "100");
-    EXPECT_EQ(editor::PercentText(0x45), "45");
+    EXPECT_EQ(model::PercentText(160), "100");
+    EXPECT_EQ(model::PercentText(0x45), "45");
 }
 
 struct KeyCase {
