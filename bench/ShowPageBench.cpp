@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QListWidget>
-#include <memory>
 
 #include "app/gui/MainWindow.h"
 #include "model/Program.h"
@@ -14,18 +13,15 @@
 
 namespace {
 
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "show-page-bench";
-    static char* argv[] = {name, nullptr};
+void ShowFullPageA(benchmark::State& state) {
+    // An application for this run only: one left for the end of the process would outlive
+    // Qt's own state and crash on the way out.
+    int argc = 1;
+    char name[] = "show-page-bench";
+    char* argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
-
-void ShowFullPageA(benchmark::State& state) {
-    Application();
+    QApplication app(argc, argv);
     model::Program program;
     testshell::MemorySettings settings;
     testgui::QuietDialogs dialogs;
