@@ -58,12 +58,19 @@ LinkController::~LinkController() {
     Shutdown();
 }
 
-std::string LinkController::ChosenDevice() const {
-    const int port = shell::ReadStartupSettings(settings_).CommPortNumber;
-    if (port < 1 || port > 4)
-        return {};
+std::string LinkController::DeviceOfPort(int port) const {
     const std::string override = settings_.Get(kCommSection, "Device" + std::to_string(port), "");
     return comm::DeviceForPort(port, comm::SystemSerialDevices(), override);
+}
+
+LinkController::StatusControls& LinkController::Status() {
+    // The window builds its controls after the link; they are looked up once, on first use.
+    if (status_.Mode == nullptr) {
+        status_.Mode = window_.findChild<QLabel*>(QStringLiteral("lblMode"));
+        status_.Transfer = window_.findChild<QLabel*>(QStringLiteral("lblXFerStat"));
+        status_.Progress = window_.findChild<QProgressBar*>(QStringLiteral("prgXFerStat"));
+    }
+    return status_;
 }
 
 void LinkController::Connect() {
@@ -74,7 +81,7 @@ void LinkController::Connect() {
     }
     session_.Reset();
     Message({"", comm::texts::kConnectPrompt, comm::NoticeIcon::None});
-    const std::string device = ChosenDevice();
+    const std::string device = DeviceOfPort(chosen.CommPortNumber);
     if (device.empty()) {
         dialogs_.Tell(QCoreApplication::applicationName(),
                       QStringLiteral("Comm Port %1 is not available").arg(chosen.CommPortNumber),
@@ -95,10 +102,7 @@ void LinkController::ChangePort() {
         [this](int port) {
             // OK closes the port first: the port chosen again must be free to be tested.
             session_.Close();
-            const std::string override =
-                settings_.Get(kCommSection, "Device" + std::to_string(port), "");
-            return comm::PortAvailable(
-                comm::DeviceForPort(port, comm::SystemSerialDevices(), override));
+            return comm::PortAvailable(DeviceOfPort(port));
         },
         [this](const QString& text) {
             dialogs_.Tell(QCoreApplication::applicationName(), text, MessageIcon::None);
@@ -152,8 +156,8 @@ void LinkController::SendCounters() {
 void LinkController::ReadPanels(const char* prompt,
                                 comm::LinkResult (comm::LinkSession::*read)(model::Program&)) {
     // The user starts "Send Data" on the panel first; Cancel leaves the panel data as it is.
-    if (dialogs_.Message(QCoreApplication::applicationName(), FromModel(prompt),
-                         MessageIcon::None, MessageButtons::OkCancel, Answer::Ok) != Answer::Ok)
+    if (dialogs_.Message(QCoreApplication::applicationName(), FromModel(prompt), MessageIcon::None,
+                         MessageButtons::OkCancel, Answer::Ok) != Answer::Ok)
         return;
     RunTransfer([this, read] { return (session_.*read)(program_); });
 }
@@ -188,8 +192,7 @@ void LinkController::ListingChanged() {
 // ----- comm::LinkObserver
 
 void LinkController::ModeChanged(const std::string& text) {
-    if (auto* label = window_.findChild<QLabel*>(QStringLiteral("lblMode")))
-        label->setText(FromModel(text));
+    Status().Mode->setText(FromModel(text));
 }
 
 void LinkController::StateChanged(comm::CommStateWord state) {
@@ -197,23 +200,19 @@ void LinkController::StateChanged(comm::CommStateWord state) {
 }
 
 void LinkController::TransferText(const std::string& text) {
-    if (auto* label = window_.findChild<QLabel*>(QStringLiteral("lblXFerStat")))
-        label->setText(FromModel(text));
+    Status().Transfer->setText(FromModel(text));
 }
 
 void LinkController::TransferShown(bool shown) {
-    if (auto* label = window_.findChild<QLabel*>(QStringLiteral("lblXFerStat")))
-        label->setVisible(shown);
+    Status().Transfer->setVisible(shown);
 }
 
 void LinkController::Progress(int value) {
-    if (auto* bar = window_.findChild<QProgressBar*>(QStringLiteral("prgXFerStat")))
-        bar->setValue(value);
+    Status().Progress->setValue(value);
 }
 
 void LinkController::ProgressShown(bool shown) {
-    if (auto* bar = window_.findChild<QProgressBar*>(QStringLiteral("prgXFerStat")))
-        bar->setVisible(shown);
+    Status().Progress->setVisible(shown);
 }
 
 void LinkController::Message(const comm::Notice& notice) {

@@ -6,6 +6,9 @@
 #include <QObject>
 #include <functional>
 
+class QLabel;
+class QProgressBar;
+
 #include "link/LinkObserver.h"
 #include "link/LinkSession.h"
 #include "link/qt/QtEventPump.h"
@@ -77,8 +80,16 @@ class LinkController : public QObject, public comm::LinkObserver {
     // Asks the user to start the panel's "Send Data", then reads the panel from the CIM.
     void ReadPanels(const char* prompt,
                     comm::LinkResult (comm::LinkSession::*read)(model::Program&));
-    // The device of the port chosen in the settings, empty when none is chosen or present.
-    std::string ChosenDevice() const;
+    // The device of port 1..4 (the settings may name one), empty when there is none.
+    std::string DeviceOfPort(int port) const;
+
+    // The window's status row: lblMode, lblXFerStat, prgXFerStat.
+    struct StatusControls {
+        QLabel* Mode = nullptr;
+        QLabel* Transfer = nullptr;
+        QProgressBar* Progress = nullptr;
+    };
+    StatusControls& Status();
 
     MainWindow& window_;
     model::Program& program_;
@@ -89,6 +100,7 @@ class LinkController : public QObject, public comm::LinkObserver {
     comm::LinkSession session_;
     comm::QtEventPump pump_;
     bool running_ = false;
+    StatusControls status_;
 };
 
 }  // namespace gui
