@@ -54,4 +54,20 @@ bool TakeOption(std::vector<std::string>& args, const std::string& name, std::st
     return false;
 }
 
+bool TakeFlag(std::vector<std::string>& args, const std::string& name) {
+    const auto found = std::find(args.begin(), args.end(), name);
+    if (found == args.end())
+        return false;
+    args.erase(found);
+    return true;
+}
+
+bool ReadCount(const std::string& text, int& value) {
+    if (text.empty() || text.size() > 6 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    value = std::stoi(text);
+    return true;
+}
+
 }  // namespace zoltctl

@@ -29,4 +29,10 @@ int UsageError(const char* command, const std::string& message, const char* usag
 // leaves value empty and returns true.
 bool TakeOption(std::vector<std::string>& args, const std::string& name, std::string& value);
 
+// Takes the flag "--name" (one without a value) out of args; returns whether it was there.
+bool TakeFlag(std::vector<std::string>& args, const std::string& name);
+
+// Reads a whole number of at most six digits into value. False for anything else.
+bool ReadCount(const std::string& text, int& value);
+
 }  // namespace zoltctl

@@ -155,15 +155,10 @@ int RunRun(const std::vector<std::string>& given) {
         error = "--page takes a page letter A..F";
     std::string secondsText;
     int seconds = 0;
-    if (error.empty() && TakeOption(args, "--seconds", secondsText)) {
-        if (secondsText.empty() || secondsText.size() > 6 ||
-            secondsText.find_first_not_of("0123456789") != std::string::npos)
-            error = "--seconds takes a whole number of seconds";
-        else
-            seconds = std::stoi(secondsText);
-    }
-    std::string none;
-    const bool yes = TakeOption(args, "--yes", none);
+    if (error.empty() && TakeOption(args, "--seconds", secondsText) &&
+        !ReadCount(secondsText, seconds))
+        error = "--seconds takes a whole number of seconds";
+    const bool yes = TakeFlag(args, "--yes");
     if (error.empty() && args.size() != 1)
         error = "expected one program file";
     if (!error.empty())

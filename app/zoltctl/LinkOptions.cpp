@@ -34,11 +34,10 @@ std::string TakeLinkOptions(std::vector<std::string>& args, LinkOptions& options
 
     std::string wait;
     if (TakeOption(args, "--wait", wait)) {
-        const bool digits = !wait.empty() && wait.size() <= 4 &&
-                            wait.find_first_not_of("0123456789") == std::string::npos;
-        if (!digits || std::stoi(wait) < 1)
+        int seconds = 0;
+        if (!ReadCount(wait, seconds) || seconds < 1)
             return "--wait takes a number of seconds, 1 or more";
-        options.WaitSeconds = std::stoi(wait);
+        options.WaitSeconds = seconds;
     }
     return {};
 }

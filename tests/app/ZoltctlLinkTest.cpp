@@ -185,7 +185,8 @@ TEST_F(ZoltctlLink, RunPrintsTheRowsTheTraceReportsForBothInterfaces) {
     for (const char* version : {"1", "2"}) {
         SimProcess mcu({"--interface-version", version, "--memory", file, "--trace", script,
                         "--trace-interval", "400"});
-        const Outcome run = Zoltctl("run " + file + " --seconds 3" + Port(mcu));
+        // --yes is a flag: the file after it stays the file.
+        const Outcome run = Zoltctl("run --yes " + file + " --seconds 3" + Port(mcu));
         EXPECT_EQ(run.status, 0) << version << run.out << run.err;
         EXPECT_NE(run.out.find("Running Program"), std::string::npos) << version;
         const std::size_t third = run.out.find("\n     3    ");
