@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what the project needs from Debian's packages, builds it, and starts or tests it.
 #   ./dev.sh start   build and start the programmer
-#   ./dev.sh test    build and run every test: a warnings-as-errors build, then the same tests
-#                    under AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzzers
+#   ./dev.sh test    check the formatting, then build and run every test: a warnings-as-errors
+#                    build, the core alone without Qt, the same tests under AddressSanitizer
+#                    and UndefinedBehaviorSanitizer, then the fuzzers
 #   ./dev.sh bench   build with optimisation and run the benchmarks
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -36,6 +37,11 @@ run_tests() {
         --timeout 300
 }
 
+check_format() {
+    echo "== clang-format"
+    git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format-14 --dry-run -Werror
+}
+
 run_fuzzers() {
     local dir=$1 seconds=$2
     for fuzzer in "$dir"/fuzz/*-fuzzer; do
@@ -61,8 +67,14 @@ start)
     ;;
 test)
     install_packages
+    check_format
     configure build/werror -DCMAKE_BUILD_TYPE=Debug -DZOLT_WERROR=ON
     run_tests build/werror
+    # The core, zoltctl, zolt-sim, their tests and the fuzzers must build where Qt is absent.
+    configure build/core -DCMAKE_BUILD_TYPE=Debug -DZOLT_WERROR=ON -DZOLT_GUI=OFF \
+        -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DZOLT_FUZZ=ON -DZOLT_BENCH=OFF \
+        -DCMAKE_CXX_COMPILER=clang++-14
+    run_tests build/core
     configure build/sanitize -DCMAKE_BUILD_TYPE=Debug -DZOLT_WERROR=ON -DZOLT_SANITIZE=ON \
         -DZOLT_FUZZ=ON -DZOLT_BENCH=OFF -DCMAKE_CXX_COMPILER=clang++-14
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 run_tests build/sanitize

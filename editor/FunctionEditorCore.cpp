@@ -9,7 +9,7 @@
 #include "editor/LineMiscRules.h"
 #include "editor/TimeCountRules.h"
 #include "editor/Toolbar.h"
-#include "hardware/HardwareConfig.h"
+#include "model/HardwareConfig.h"
 #include "model/Program.h"
 #include "model/TextFormat.h"
 
@@ -118,7 +118,7 @@ void FunctionEditorCore::Select(FieldId id, int index) {
 }
 
 int FunctionEditorCore::IndexOfBcd(FieldId list, int byte) const {
-    const int number = hardware::BcdNumber(byte);
+    const int number = model::BcdNumber(byte);
     const std::vector<ListItem>& items = view_[list].Items;
     for (std::size_t i = 0; number >= 0 && i < items.size(); ++i) {
         if (items[i].Value == number)
@@ -136,35 +136,35 @@ int FunctionEditorCore::SelectedValue(FieldId list) const {
 // level or status and its jump line stay in view.
 bool FunctionEditorCore::CheckedInputAnalog() const {
     const int n = SelectedValue(F::InputList0);
-    const int kind = n >= 0 ? program_.IOType[n][hardware::kInput] : int{hardware::kNotInstalled};
-    if (kind == hardware::kNotInstalled)
+    const int kind = n >= 0 ? program_.IOType[n][model::kInput] : int{model::kNotInstalled};
+    if (kind == model::kNotInstalled)
         return state_.EditCode[0] == 13 || state_.EditCode[0] == 14;
-    return kind == hardware::kAnalog;
+    return kind == model::kAnalog;
 }
 
 bool FunctionEditorCore::ChosenOutputAnalog() const {
     const int n = SelectedValue(F::OutputList);
-    return n >= 0 && program_.IOType[n][hardware::kOutput] == hardware::kAnalog;
+    return n >= 0 && program_.IOType[n][model::kOutput] == model::kAnalog;
 }
 
 void FunctionEditorCore::RefreshIOLists() {
-    hardware::RebuildIOType(program_);
+    model::RebuildIOType(program_);
     for (FieldId id : {F::InputList0, F::InputList1, F::InputList2, F::OutputList}) {
         view_[id].Items.clear();
         view_[id].Selected = -1;
     }
     view_[F::InputList2].Items.push_back({"none", 0});
-    for (const hardware::BlockPosition& pos : hardware::BlockPositions()) {
+    for (const model::BlockPosition& pos : model::BlockPositions()) {
         const model::PgmRecord& reg = program_.Register(pos.ConfigRegister);
-        for (int n = 1; n <= std::min<int>(reg.Code[hardware::kInput], 8); ++n) {
-            const ListItem item{hardware::DisplayName(program_, pos.Base + n, hardware::kInput),
+        for (int n = 1; n <= std::min<int>(reg.Code[model::kInput], 8); ++n) {
+            const ListItem item{model::DisplayName(program_, pos.Base + n, model::kInput),
                                 pos.Base + n};
             for (int i = 0; i < 3; ++i)
                 view_[InputList(i)].Items.push_back(item);
         }
-        for (int n = 1; n <= std::min<int>(reg.Code[hardware::kOutput], 8); ++n) {
+        for (int n = 1; n <= std::min<int>(reg.Code[model::kOutput], 8); ++n) {
             view_[F::OutputList].Items.push_back(
-                {hardware::DisplayName(program_, pos.Base + n, hardware::kOutput), pos.Base + n});
+                {model::DisplayName(program_, pos.Base + n, model::kOutput), pos.Base + n});
         }
     }
     view_[F::TmrCtrMsg].Items = Items(Numbers(kMessageCount));
@@ -331,7 +331,7 @@ void FunctionEditorCore::ShowCounterFields(int j) {
 void FunctionEditorCore::ShowMessageList() {
     if (Code(3) == 0)
         Code(3) = 1;
-    const int m = hardware::BcdNumber(Code(3));
+    const int m = model::BcdNumber(Code(3));
     ShowItem(F::TmrCtrMsg, m >= 1 && m <= kMessageCount ? m - 1 : -1);
 }
 

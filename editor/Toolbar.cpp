@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "editor/FieldCodes.h"
-#include "hardware/HardwareConfig.h"
+#include "model/HardwareConfig.h"
 
 namespace editor {
 
@@ -93,8 +93,8 @@ std::array<bool, kToolbarButtonCount> ToolbarEnabled(const model::Program& progr
     std::array<bool, kToolbarButtonCount> enabled;
     enabled.fill(true);
     enabled[kRepeatLinesButton - 1] = RepeatLinesAllowed(curLine);
-    enabled[kTimerButton - 1] = hardware::TimerModuleInstalled(program);
-    enabled[kCounterButton - 1] = hardware::CounterModuleInstalled(program);
+    enabled[kTimerButton - 1] = model::TimerModuleInstalled(program);
+    enabled[kCounterButton - 1] = model::CounterModuleInstalled(program);
     return enabled;
 }
 

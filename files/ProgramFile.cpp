@@ -6,7 +6,7 @@
 
 #include "files/AtomicFile.h"
 #include "files/ItemReader.h"
-#include "hardware/HardwareConfig.h"
+#include "model/HardwareConfig.h"
 #include "model/Cp1252.h"
 #include "model/Program.h"
 
@@ -80,22 +80,22 @@ constexpr PanelWhere kCounterWhere{"counter %d name", "counter %d word %d",
                                    "counter message %d top line", "counter message %d bottom line",
                                    "counter panel word %d"};
 
-bool ReadPanelTables(Items& items, const PanelWhere& where, panels::PanelTables& tables) {
-    for (int e = 0; e < panels::kEntryCount; ++e) {
+bool ReadPanelTables(Items& items, const PanelWhere& where, model::PanelTables& tables) {
+    for (int e = 0; e < model::kEntryCount; ++e) {
         if (!items.Text({where.name, e + 1}, tables.Data[e].Name))
             return false;
-        for (int w = 0; w < panels::kEntryWordCount; ++w) {
+        for (int w = 0; w < model::kEntryWordCount; ++w) {
             if (!items.Number({where.word, e + 1, w}, tables.Data[e].Words[w]))
                 return false;
         }
     }
-    for (int m = 0; m < panels::kMessageCount; ++m) {
+    for (int m = 0; m < model::kMessageCount; ++m) {
         if (!items.Text({where.top, m + 1}, tables.Msg[m].Top) ||
             !items.Text({where.bottom, m + 1}, tables.Msg[m].Bottom)) {
             return false;
         }
     }
-    for (int w = 0; w < panels::kPanelWordCount; ++w) {
+    for (int w = 0; w < model::kPanelWordCount; ++w) {
         if (!items.Number({where.panel, w}, tables.Panel[w]))
             return false;
     }
@@ -132,9 +132,9 @@ bool ReadBody(Items& items, model::Program& program) {
     const std::string& version = program.FileVersion;
     if (version == kBetaVersion || version < kFirstNamedVersion)
         return true;
-    for (int k = 0; k < hardware::kIONumberCount; ++k) {
-        if (!items.Text({"the name of input %d", k}, program.IOName[k][hardware::kInput]) ||
-            !items.Text({"the name of output %d", k}, program.IOName[k][hardware::kOutput])) {
+    for (int k = 0; k < model::kIONumberCount; ++k) {
+        if (!items.Text({"the name of input %d", k}, program.IOName[k][model::kInput]) ||
+            !items.Text({"the name of output %d", k}, program.IOName[k][model::kOutput])) {
             return false;
         }
     }
@@ -149,7 +149,7 @@ void ClearForLoad(model::Program& program) {
         name.clear();
     for (model::PgmRecord& record : program.PgmData)
         record = model::PgmRecord();
-    program.IOName = hardware::DefaultIONames();
+    program.IOName = model::DefaultIONames();
     program.PgmChanged = false;
     program.LoadOK = false;
 }
@@ -193,14 +193,14 @@ class FileWriter {
     std::string out_;
 };
 
-void WritePanelTables(FileWriter& out, const panels::PanelTables& tables) {
-    for (const panels::PanelEntry& entry : tables.Data) {
+void WritePanelTables(FileWriter& out, const model::PanelTables& tables) {
+    for (const model::PanelEntry& entry : tables.Data) {
         out.Line(entry.Name);
-        for (std::size_t group = 0; group < panels::kEntryWordCount; group += 4) {
+        for (std::size_t group = 0; group < model::kEntryWordCount; group += 4) {
             out.Numbers(entry.Words, group);
         }
     }
-    for (const panels::PanelMessage& message : tables.Msg)
+    for (const model::PanelMessage& message : tables.Msg)
         out.Texts(message.Top, message.Bottom);
     out.Numbers(tables.Panel, 0);
 }
@@ -223,7 +223,7 @@ LoadReport ReadProgramText(model::Program& program, std::string_view text) {
     Items items(text, report);
     report.Complete = ReadBody(items, program);
     program.LoadOK = report.Complete;
-    hardware::RebuildIOType(program);
+    model::RebuildIOType(program);
     return report;
 }
 

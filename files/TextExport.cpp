@@ -2,7 +2,7 @@
 #include "files/TextExport.h"
 
 #include "files/AtomicFile.h"
-#include "hardware/HardwareConfig.h"
+#include "model/HardwareConfig.h"
 #include "model/LineText.h"
 #include "model/PageListing.h"
 #include "model/Program.h"
@@ -63,8 +63,8 @@ void ExportPage(Listing& out, const model::Program& program, int page) {
 }
 
 // Lines "Input k is named X" for every name of the position that is not its own number.
-void ExportNames(Listing& out, const model::Program& program, int base, hardware::Direction d) {
-    const char* word = d == hardware::kInput ? "Input " : "Output ";
+void ExportNames(Listing& out, const model::Program& program, int base, model::Direction d) {
+    const char* word = d == model::kInput ? "Input " : "Output ";
     for (int k = base; k <= base + 9; ++k) {
         const std::string& name = program.IOName[k][d];
         if (model::LeadingNumber(name) == k)
@@ -77,7 +77,7 @@ void ExportNames(Listing& out, const model::Program& program, int base, hardware
 void ExportSetup(Listing& out, const model::Program& program) {
     out.Line("Setup Data");
     out.Line();
-    for (const hardware::BlockPosition& pos : hardware::BlockPositions()) {
+    for (const model::BlockPosition& pos : model::BlockPositions()) {
         const model::PgmRecord& reg = program.Register(pos.ConfigRegister);
         std::string line =
             pos.Base == 0 ? "MCU ..........." : "Block" + SpacedNumber(pos.Base) + " .....";
@@ -91,22 +91,22 @@ void ExportSetup(Listing& out, const model::Program& program) {
             At(line, 16, "Not Installed");
         }
         out.Line(line);
-        ExportNames(out, program, pos.Base, hardware::kInput);
-        ExportNames(out, program, pos.Base, hardware::kOutput);
+        ExportNames(out, program, pos.Base, model::kInput);
+        ExportNames(out, program, pos.Base, model::kOutput);
         out.Line();
     }
     out.Line();
-    out.Line(std::string("Timer ") + (hardware::TimerModuleInstalled(program)
+    out.Line(std::string("Timer ") + (model::TimerModuleInstalled(program)
                                           ? "Panel is Installed"
                                           : "Panel is Not Installed"));
-    out.Line(std::string("Counter ") + (hardware::CounterModuleInstalled(program)
+    out.Line(std::string("Counter ") + (model::CounterModuleInstalled(program)
                                             ? "Panel is Installed"
                                             : "Panel is Not Installed"));
 }
 
 // "Message m ......" with the top line after it, then the bottom line on a line of its own.
-void ExportMessages(Listing& out, const panels::PanelTables& tables) {
-    for (int m = 0; m < panels::kMessageCount; ++m) {
+void ExportMessages(Listing& out, const model::PanelTables& tables) {
+    for (int m = 0; m < model::kMessageCount; ++m) {
         std::string line = "Message " + Dec(m + 1) + " ......";
         const std::pair<const char*, const std::string*> texts[] = {
             {"Top Line =", &tables.Msg[m].Top}, {"Bottom Line =", &tables.Msg[m].Bottom}};
@@ -121,7 +121,7 @@ void ExportMessages(Listing& out, const panels::PanelTables& tables) {
     }
 }
 
-std::string Seconds(const panels::PanelEntry& e, int group) {
+std::string Seconds(const model::PanelEntry& e, int group) {
     const auto& w = e.Words;
     return Fix2(w[group] * 256 + w[group + 1] + w[group + 2] / 100.0);
 }
@@ -131,8 +131,8 @@ void ExportTimers(Listing& out, const model::Program& program) {
     out.Line();
     out.Line("Timer Panel Setup Data");
     out.Line();
-    for (int t = 0; t < panels::kEntryCount; ++t) {
-        const panels::PanelEntry& e = program.Tmr.Data[t];
+    for (int t = 0; t < model::kEntryCount; ++t) {
+        const model::PanelEntry& e = program.Tmr.Data[t];
         std::string line = "Timer " + Dec(t + 1) + " ......";
         out.Line(At(line, 16, "Named  '" + e.Name + "'"));
         line.clear();
@@ -152,7 +152,7 @@ void ExportTimers(Listing& out, const model::Program& program) {
     ExportMessages(out, program.Tmr);
 }
 
-std::string Count(const panels::PanelEntry& e, int group) {
+std::string Count(const model::PanelEntry& e, int group) {
     return Dec(e.Words[group] * 256L + e.Words[group + 1]);
 }
 
@@ -160,8 +160,8 @@ void ExportCounters(Listing& out, const model::Program& program) {
     out.Line();
     out.Line("Counter Panel Setup Data");
     out.Line();
-    for (int c = 0; c < panels::kEntryCount; ++c) {
-        const panels::PanelEntry& e = program.Ctr.Data[c];
+    for (int c = 0; c < model::kEntryCount; ++c) {
+        const model::PanelEntry& e = program.Ctr.Data[c];
         std::string line = "Counter " + Dec(c + 1) + " ...";
         out.Line(At(line, 16, "Named  '" + e.Name + "'"));
         line.clear();
@@ -170,7 +170,7 @@ void ExportCounters(Listing& out, const model::Program& program) {
         out.Line(At(line, 60, "Low Limit = " + Count(e, 8)));
         line.clear();
         At(line, 16, e.Words[12] & kRemember ? "Remember changes" : "Do not remember changes");
-        const bool rememberCount = program.Ctr.Panel[2] & panels::BitOfNumber(c + 1);
+        const bool rememberCount = program.Ctr.Panel[2] & model::BitOfNumber(c + 1);
         out.Line(At(line, 46, rememberCount ? "Remember count" : "Do not remember count"));
         line.clear();
         out.Line(At(line, 16,

@@ -1,7 +1,7 @@
 // The panel transfers with the CIM.
 #include "link/CimTransfer.h"
 
-#include "hardware/HardwareConfig.h"
+#include "model/HardwareConfig.h"
 #include "link/LinkSession.h"
 #include "link/LinkTexts.h"
 #include "model/Program.h"
@@ -96,13 +96,13 @@ bool CimTransfer::ReadText(std::string& text) {
     return true;
 }
 
-LinkResult CimTransfer::Send(const panels::PanelTables& tables, PanelKind kind) {
+LinkResult CimTransfer::Send(const model::PanelTables& tables, PanelKind kind) {
     ReceiveHandler& receiver = link_.Receiver();
     receiver.State().CommTask =
         kind == PanelKind::Timers ? CommTaskWord::TimerSend : CommTaskWord::CounterSend;
     receiver.ShowStatus(texts::kSendingData, 0);
     SetAddress(kEntryAddress);
-    for (const panels::PanelEntry& entry : tables.Data) {
+    for (const model::PanelEntry& entry : tables.Data) {
         if (!WriteText(entry.Name))
             return failure_;
         for (std::size_t w = 0; w < entry.Words.size(); w += kBlockSize) {
@@ -112,7 +112,7 @@ LinkResult CimTransfer::Send(const panels::PanelTables& tables, PanelKind kind) 
         }
     }
     SetAddress(kMessageAddress);
-    for (const panels::PanelMessage& message : tables.Msg) {
+    for (const model::PanelMessage& message : tables.Msg) {
         if (!WriteText(message.Top) || !WriteText(message.Bottom))
             return failure_;
     }
@@ -131,9 +131,9 @@ LinkResult CimTransfer::Read(model::Program& program, PanelKind kind) {
     const bool timers = kind == PanelKind::Timers;
     receiver.State().CommTask = timers ? CommTaskWord::TimerRead : CommTaskWord::CounterRead;
     receiver.ShowStatus(texts::kReadingData, 0);
-    panels::PanelTables tables;
+    model::PanelTables tables;
     SetAddress(kEntryAddress);
-    for (panels::PanelEntry& entry : tables.Data) {
+    for (model::PanelEntry& entry : tables.Data) {
         if (!ReadText(entry.Name))
             return failure_;
         for (std::size_t w = 0; w < entry.Words.size(); w += kBlockSize) {
@@ -144,7 +144,7 @@ LinkResult CimTransfer::Read(model::Program& program, PanelKind kind) {
         }
     }
     SetAddress(kMessageAddress);
-    for (panels::PanelMessage& message : tables.Msg) {
+    for (model::PanelMessage& message : tables.Msg) {
         if (!ReadText(message.Top) || !ReadText(message.Bottom))
             return failure_;
     }
@@ -157,8 +157,8 @@ LinkResult CimTransfer::Read(model::Program& program, PanelKind kind) {
 
     (timers ? program.Tmr : program.Ctr) = tables;
     program.SetRegisterByte(
-        timers ? hardware::kTimerModuleRegister : hardware::kCounterModuleRegister, 0,
-        hardware::kModuleInstalled);
+        timers ? model::kTimerModuleRegister : model::kCounterModuleRegister, 0,
+        model::kModuleInstalled);
     // The program now differs from its file: leaving it asks to save.
     program.PgmChanged = true;
     receiver.Observer().PanelsRead(kind);

@@ -8,7 +8,7 @@
 #include "link/Frames.h"
 #include "link/LinkObserver.h"
 #include "link/LinkResult.h"
-#include "panels/PanelTables.h"
+#include "model/PanelTables.h"
 
 namespace model {
 class Program;
@@ -35,7 +35,7 @@ class CimTransfer {
 
     // Writes every entry, message and the panel words, then shows the panel's "transferred to
     // CIM" message.
-    LinkResult Send(const panels::PanelTables& tables, PanelKind kind);
+    LinkResult Send(const model::PanelTables& tables, PanelKind kind);
     // Reads them into fresh tables that replace the program's only when all blocks are in;
     // then marks the module installed (register 120 or 122 byte A = 8).
     LinkResult Read(model::Program& program, PanelKind kind);

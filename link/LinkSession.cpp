@@ -1,7 +1,7 @@
 // The link session: connection, the receive path, the timers and the bounded request waits.
 #include "link/LinkSession.h"
 
-#include "hardware/HardwareConfig.h"
+#include "model/HardwareConfig.h"
 #include "link/CimTransfer.h"
 #include "link/LinkTexts.h"
 #include "link/McuTransfer.h"
@@ -297,7 +297,7 @@ LinkResult LinkSession::PpExchange(model::Program& program, Millis startTimeoutM
 LinkResult LinkSession::Run(model::Program& program) {
     return Command(CommStateWord::Mcu, [&]() -> LinkResult {
         const uint8_t sum = CheckProgram(program);
-        program.SetRegisterByte(hardware::kVersionRegister, 3, sum);
+        program.SetRegisterByte(model::kVersionRegister, 3, sum);
         CommStateWord next = CommStateWord::Run;
         LineBytes reg100{};
         const LinkResult checked = McuTransfer(*this).ReadCheckLine(reg100);

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "hardware/HardwareConfig.h"
+#include "model/HardwareConfig.h"
 #include "link/LineAddress.h"
 #include "link/LinkSession.h"
 #include "link/LinkTexts.h"
@@ -23,12 +23,12 @@ uint8_t Byte(int16_t code) {
 }  // namespace
 
 void FixUpOldFirmware(model::Program& program) {
-    if (program.RegisterByte(hardware::kVersionRegister, 2) >= kFirstNewMinor)
+    if (program.RegisterByte(model::kVersionRegister, 2) >= kFirstNewMinor)
         return;
     program.SetRegisterByte(kBlock10Register, 0, 0);
     program.SetRegisterByte(kBlock10Register, 1, 0);
-    program.SetRegisterByte(hardware::kTimerModuleRegister, 0, 0);
-    program.SetRegisterByte(hardware::kCounterModuleRegister, 0, 0);
+    program.SetRegisterByte(model::kTimerModuleRegister, 0, 0);
+    program.SetRegisterByte(model::kCounterModuleRegister, 0, 0);
 }
 
 LinkResult McuTransfer::ReadCheckLine(LineBytes& reg100) {
@@ -42,7 +42,7 @@ LinkResult McuTransfer::ReadCheckLine(LineBytes& reg100) {
 LinkResult McuTransfer::Send(model::Program& program) {
     ReceiveHandler& receiver = link_.Receiver();
     const uint8_t sum = link_.CheckProgram(program);
-    program.SetRegisterByte(hardware::kVersionRegister, 3, sum);
+    program.SetRegisterByte(model::kVersionRegister, 3, sum);
     receiver.ShowStatus(texts::kSendingData, 1);
     for (const WireLine& line : TransferSpan()) {
         const auto& code = program.PgmData[line.Record].Code;
@@ -90,11 +90,11 @@ LinkResult McuTransfer::Read(model::Program& program) {
     program.PgmData = scratch->PgmData;
     program.PageName = scratch->PageName;
     program.PgmChanged = false;
-    hardware::RebuildIOType(program);
+    model::RebuildIOType(program);
     receiver.Observer().ProgramReplaced();
 
     const uint8_t sum = link_.CheckProgram(program);
-    if (program.RegisterByte(hardware::kVersionRegister, 3) == sum)
+    if (program.RegisterByte(model::kVersionRegister, 3) == sum)
         return link_.Verdict(Outcome::Success, {"", texts::kTransferred, NoticeIcon::None});
     return link_.Verdict(Outcome::ChecksumError, {"", texts::kReadChecksumError, NoticeIcon::None});
 }

@@ -1,7 +1,7 @@
 // The receive state machine and the tmrComm tick.
 #include "link/ReceiveHandler.h"
 
-#include "hardware/HardwareConfig.h"
+#include "model/HardwareConfig.h"
 #include "link/LineAddress.h"
 #include "link/LinkTexts.h"
 #include "model/Program.h"
@@ -331,13 +331,13 @@ void ReceiveHandler::PpEnd() {
         return;
     }
     const uint8_t sum = model::ProgramChecksum(*program_);
-    tally_.ChecksumOk = program_->RegisterByte(hardware::kVersionRegister, 3) == sum;
+    tally_.ChecksumOk = program_->RegisterByte(model::kVersionRegister, 3) == sum;
     // The status goes in both cases: a finished receive does not go on showing "Reading Data".
     HideStatus();
     if (!tally_.ChecksumOk)
         observer_.Message(
             {texts::kChecksumErrorTitle, texts::kDataTransferError, NoticeIcon::Exclamation});
-    hardware::RebuildIOType(*program_);
+    model::RebuildIOType(*program_);
     observer_.ProgramReplaced();
 }
 

@@ -1,7 +1,7 @@
 // The new-program operation.
 #include "model/NewProgram.h"
 
-#include "hardware/HardwareConfig.h"
+#include "model/HardwareConfig.h"
 #include "model/Program.h"
 #include "model/ProgramChecksum.h"
 
@@ -13,12 +13,12 @@ void MakeNewProgram(Program& program) {
         program.PgmData[PageBase(page)].Code[0] = 12;
         program.PgmData[PageBase(page) + PageLast(page)].Code[0] = 12;
     }
-    hardware::ApplyNewProgramDefaults(program);
-    program.Tmr = panels::DefaultPanelTables("Timer");
-    program.Ctr = panels::DefaultPanelTables("Counter");
-    hardware::RebuildIOType(program);
+    model::ApplyNewProgramDefaults(program);
+    program.Tmr = model::DefaultPanelTables("Timer");
+    program.Ctr = model::DefaultPanelTables("Counter");
+    model::RebuildIOType(program);
     StoreProgramChecksum(program);
-    hardware::StampFirmwareVersion(program);
+    model::StampFirmwareVersion(program);
 }
 
 }  // namespace model

@@ -4,10 +4,10 @@
 #include <array>
 #include <string>
 
-#include "hardware/IOTables.h"
+#include "model/IOTables.h"
 #include "model/PageGeometry.h"
 #include "model/PgmRecord.h"
-#include "panels/PanelTables.h"
+#include "model/PanelTables.h"
 
 namespace model {
 
@@ -17,11 +17,11 @@ class Program {
   public:
     std::array<PgmRecord, kRecordCount> PgmData;
     std::array<std::string, kPageCount> PageName;
-    hardware::IONameTable IOName = hardware::DefaultIONames();
-    // Derived from the configuration registers by hardware::RebuildIOType; not saved.
-    hardware::IOTypeTable IOType{};
-    panels::PanelTables Tmr;
-    panels::PanelTables Ctr;
+    model::IONameTable IOName = model::DefaultIONames();
+    // Derived from the configuration registers by model::RebuildIOType; not saved.
+    model::IOTypeTable IOType{};
+    model::PanelTables Tmr;
+    model::PanelTables Ctr;
 
     std::string PgmFile;      // full path of the program file, empty for a new program
     std::string FileVersion;  // version text of the file last opened, "beta" without header

@@ -1,7 +1,7 @@
 // The program checksum over the spans the controller sums.
 #include "model/ProgramChecksum.h"
 
-#include "hardware/HardwareConfig.h"
+#include "model/HardwareConfig.h"
 #include "model/Program.h"
 
 namespace model {
@@ -29,7 +29,7 @@ uint8_t ProgramChecksum(const Program& program) {
 }
 
 void StoreProgramChecksum(Program& program) {
-    program.SetRegisterByte(hardware::kVersionRegister, 3, ProgramChecksum(program));
+    program.SetRegisterByte(model::kVersionRegister, 3, ProgramChecksum(program));
 }
 
 }  // namespace model

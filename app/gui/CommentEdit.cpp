@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QTextBlock>
 
-#include "app/gui/ModelText.h"
+#include "model/qt/ModelText.h"
 #include "editor/CommentBox.h"
 
 namespace gui {
@@ -14,7 +14,7 @@ namespace {
 
 // The widget holds one '\n' where the box rules count CR LF.
 QString WidgetText(const std::string& boxText) {
-    QString text = FromModel(boxText);
+    QString text = model::ToQString(boxText);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
 }
@@ -42,7 +42,7 @@ void CommentEdit::ShowComment(const std::string& comment) {
 std::string CommentEdit::BoxText() const {
     QString text = toPlainText();
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return ToModel(text);
+    return model::FromQString(text);
 }
 
 int CommentEdit::BoxCaret() const {

@@ -7,7 +7,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "app/gui/ModelText.h"
+#include "model/qt/ModelText.h"
 
 namespace gui {
 
@@ -28,7 +28,7 @@ ErrorLogWindow::ErrorLogWindow(QWidget* owner) : owner_(owner) {
 void ErrorLogWindow::SetRows(const std::vector<model::ListRow>& errors) {
     list_->clear();
     for (const model::ListRow& row : errors) {
-        auto* item = new QListWidgetItem(FromModel(row.Text), list_);
+        auto* item = new QListWidgetItem(model::ToQString(row.Text), list_);
         item->setData(Qt::UserRole, row.ItemData);
     }
 }

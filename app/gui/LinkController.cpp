@@ -9,7 +9,7 @@
 
 #include "app/gui/Dialogs.h"
 #include "app/gui/MainWindow.h"
-#include "app/gui/ModelText.h"
+#include "model/qt/ModelText.h"
 #include "app/shell/SettingsStore.h"
 #include "app/shell/StartupSettings.h"
 #include "link/DevicePorts.h"
@@ -36,7 +36,7 @@ MessageIcon IconOf(comm::NoticeIcon icon) {
 
 // A box without a title of its own carries the programmer's name.
 QString TitleOf(const comm::Notice& notice) {
-    return notice.Title.empty() ? QCoreApplication::applicationName() : FromModel(notice.Title);
+    return notice.Title.empty() ? QCoreApplication::applicationName() : model::ToQString(notice.Title);
 }
 
 }  // namespace
@@ -156,7 +156,7 @@ void LinkController::SendCounters() {
 void LinkController::ReadPanels(const char* prompt,
                                 comm::LinkResult (comm::LinkSession::*read)(model::Program&)) {
     // The user starts "Send Data" on the panel first; Cancel leaves the panel data as it is.
-    if (dialogs_.Message(QCoreApplication::applicationName(), FromModel(prompt), MessageIcon::None,
+    if (dialogs_.Message(QCoreApplication::applicationName(), model::ToQString(prompt), MessageIcon::None,
                          MessageButtons::OkCancel, Answer::Ok) != Answer::Ok)
         return;
     RunTransfer([this, read] { return (session_.*read)(program_); });
@@ -192,7 +192,7 @@ void LinkController::ListingChanged() {
 // ----- comm::LinkObserver
 
 void LinkController::ModeChanged(const std::string& text) {
-    Status().Mode->setText(FromModel(text));
+    Status().Mode->setText(model::ToQString(text));
 }
 
 void LinkController::StateChanged(comm::CommStateWord state) {
@@ -200,7 +200,7 @@ void LinkController::StateChanged(comm::CommStateWord state) {
 }
 
 void LinkController::TransferText(const std::string& text) {
-    Status().Transfer->setText(FromModel(text));
+    Status().Transfer->setText(model::ToQString(text));
 }
 
 void LinkController::TransferShown(bool shown) {
@@ -216,11 +216,11 @@ void LinkController::ProgressShown(bool shown) {
 }
 
 void LinkController::Message(const comm::Notice& notice) {
-    dialogs_.Tell(TitleOf(notice), FromModel(notice.Text), IconOf(notice.Icon));
+    dialogs_.Tell(TitleOf(notice), model::ToQString(notice.Text), IconOf(notice.Icon));
 }
 
 bool LinkController::AskYesNo(const comm::Notice& question) {
-    return dialogs_.Message(TitleOf(question), FromModel(question.Text), IconOf(question.Icon),
+    return dialogs_.Message(TitleOf(question), model::ToQString(question.Text), IconOf(question.Icon),
                             MessageButtons::YesNo, Answer::No) == Answer::Yes;
 }
 

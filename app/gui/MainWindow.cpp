@@ -20,13 +20,13 @@
 #include "app/gui/CommentEdit.h"
 #include "app/gui/ErrorLogWindow.h"
 #include "app/gui/LinkController.h"
-#include "app/gui/ModelText.h"
+#include "model/qt/ModelText.h"
 #include "app/shell/MainLayout.h"
 #include "editor/EndPage.h"
-#include "editor/FunctionEditor.h"
+#include "editor/qt/FunctionEditor.h"
 #include "editor/StoreLine.h"
 #include "editor/WindowTitle.h"
-#include "hardware/HardwareConfig.h"
+#include "model/HardwareConfig.h"
 #include "link/LinkTexts.h"
 #include "model/NewProgram.h"
 #include "model/Program.h"
@@ -40,7 +40,7 @@ constexpr int kProgressRange = 925;  // the records a transfer walks
 
 // Message texts of the core carry CR LF between their lines.
 QString MessageText(const std::string& text) {
-    QString shown = FromModel(text);
+    QString shown = model::ToQString(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return shown;
 }
@@ -202,7 +202,7 @@ void MainWindow::ConnectCommands() {
     });
     connect(txtPageName_, &QLineEdit::textEdited, this, [this](const QString& text) {
         // A page name is not part of the line, so it marks nothing as changed.
-        program_.PageName[state_.CurPage] = model::StorableText(ToModel(text));
+        program_.PageName[state_.CurPage] = model::StorableText(model::FromQString(text));
     });
     connect(txtComment_, &CommentEdit::commentChanged, this,
             [this] { state_.EditComment = txtComment_->Comment(); });
@@ -286,17 +286,17 @@ bool MainWindow::PageNameKeyRefused(const QKeyEvent& key) const {
 void MainWindow::ShowPage(int page, int line) {
     state_.CurPage = page;
     state_.CurLine = line;
-    hardware::StampFirmwareVersion(program_);
+    model::StampFirmwareVersion(program_);
     ShowTitle();
     lblPage_->setText(QStringLiteral("Page ") + QChar(model::PageLetter(page)));
-    txtPageName_->setText(FromModel(program_.PageName[page]));
+    txtPageName_->setText(model::ToQString(program_.PageName[page]));
 
     const int top = line == 0 ? 0 : lstPage_->verticalScrollBar()->value();
     listing_ = model::ListPage(program_, page);
     drawing_ = true;
     lstPage_->clear();
     for (const model::ListRow& row : listing_.Rows) {
-        auto* item = new QListWidgetItem(FromModel(row.Text), lstPage_);
+        auto* item = new QListWidgetItem(model::ToQString(row.Text), lstPage_);
         item->setData(Qt::UserRole, row.ItemData);
     }
     drawing_ = false;
@@ -641,7 +641,7 @@ bool MainWindow::BoxesWithinLimits() {
             continue;
         auto* box = editor_->findChild<QLineEdit*>(QString::fromLatin1(editor::FieldName(id)));
         if (!box->hasFocus()) {
-            dialogs_.Tell(QStringLiteral("Error"), FromModel(*message), MessageIcon::Warning);
+            dialogs_.Tell(QStringLiteral("Error"), model::ToQString(*message), MessageIcon::Warning);
             box->setFocus();
             box->selectAll();
         }

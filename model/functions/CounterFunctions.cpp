@@ -1,7 +1,7 @@
 // Counter lines (F 34..40).
 #include <cmath>
 
-#include "hardware/HardwareConfig.h"
+#include "model/HardwareConfig.h"
 #include "model/Program.h"
 #include "model/TextFormat.h"
 #include "model/functions/Families.h"
@@ -16,7 +16,7 @@ constexpr int kMessageLimit = 16;
 constexpr long kMaxCompareValue = 4000;
 
 void CheckModuleAndCounter(const LineContext& ctx, const PgmRecord& r, std::vector<LineError>& e) {
-    if (!hardware::CounterModuleInstalled(ctx.program))
+    if (!model::CounterModuleInstalled(ctx.program))
         e.push_back({60, ""});
     if (r.P1() % 16 > kCounterCount)
         e.push_back({61, ""});
@@ -69,7 +69,7 @@ std::string DescribeMessage(const Program&, const PgmRecord& r) {
 
 // As on the timer panel: a missing module, and a message number of 0 or above 16.
 void CheckMessage(const LineContext& ctx, const PgmRecord& r, std::vector<LineError>& e) {
-    if (!hardware::CounterModuleInstalled(ctx.program))
+    if (!model::CounterModuleInstalled(ctx.program))
         e.push_back({60, ""});
     const int message = rules::MessageNumber(r.P3());
     if (message == 0 || message > kMessageLimit)

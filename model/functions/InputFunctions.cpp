@@ -8,7 +8,7 @@ namespace model::families {
 
 namespace {
 
-using hardware::kInput;
+using model::kInput;
 using rules::IOText;
 
 std::string DescribeDigitalCheck(const Program& program, const PgmRecord& r) {

@@ -1,14 +1,14 @@
 // Pieces of line text and line checks that several function families share.
 #include "model/functions/LineRules.h"
 
-#include "hardware/HardwareConfig.h"
+#include "model/HardwareConfig.h"
 #include "model/Program.h"
 #include "model/TextFormat.h"
 
 namespace model::rules {
 
-std::string IOText(const Program& program, int bcdByte, hardware::Direction d) {
-    const int k = hardware::BcdNumber(bcdByte);
+std::string IOText(const Program& program, int bcdByte, model::Direction d) {
+    const int k = model::BcdNumber(bcdByte);
     return k < 0 ? Hex(bcdByte) : program.IOName[k][d];
 }
 
@@ -37,7 +37,7 @@ long Hundredths(long wholeSeconds, long hundredths) {
 }
 
 int MessageNumber(int bcdByte) {
-    const int n = hardware::BcdNumber(bcdByte);
+    const int n = model::BcdNumber(bcdByte);
     return n < 0 ? 100 : n;
 }
 
@@ -51,19 +51,19 @@ void CheckJumpLine(const LineContext& ctx, int jumpLine, std::vector<LineError>&
     CheckPageLimit(pageA, jumpLine > (pageA ? 200 : 75), errors);
 }
 
-void CheckInstalled(const LineContext& ctx, int bcdByte, hardware::Direction d, int error,
+void CheckInstalled(const LineContext& ctx, int bcdByte, model::Direction d, int error,
                     const char* prefix, std::vector<LineError>& errors) {
-    if (hardware::KindOfBcd(ctx.program, bcdByte, d) == hardware::kNotInstalled) {
+    if (model::KindOfBcd(ctx.program, bcdByte, d) == model::kNotInstalled) {
         errors.push_back({error, prefix});
     }
 }
 
-bool IsAnalog(const LineContext& ctx, int bcdByte, hardware::Direction d) {
-    return hardware::KindOfBcd(ctx.program, bcdByte, d) == hardware::kAnalog;
+bool IsAnalog(const LineContext& ctx, int bcdByte, model::Direction d) {
+    return model::KindOfBcd(ctx.program, bcdByte, d) == model::kAnalog;
 }
 
-bool IsDigital(const LineContext& ctx, int bcdByte, hardware::Direction d) {
-    return hardware::KindOfBcd(ctx.program, bcdByte, d) == hardware::kDigital;
+bool IsDigital(const LineContext& ctx, int bcdByte, model::Direction d) {
+    return model::KindOfBcd(ctx.program, bcdByte, d) == model::kDigital;
 }
 
 }  // namespace model::rules

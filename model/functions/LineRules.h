@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "hardware/IOTables.h"
+#include "model/IOTables.h"
 #include "model/FunctionTable.h"
 
 namespace model::rules {
 
 // Name of the input or output a BCD byte holds, as stored. A byte that is not valid BCD shows
 // its hexadecimal digits, so the listing never names an I/O the line does not address.
-std::string IOText(const Program& program, int bcdByte, hardware::Direction d);
+std::string IOText(const Program& program, int bcdByte, model::Direction d);
 
 // " For Status ON" / " For Status OFF".
 std::string StatusText(int value);
@@ -40,10 +40,10 @@ void CheckJumpLine(const LineContext& ctx, int jumpLine, std::vector<LineError>&
 void CheckPageLimit(bool pageA, bool beyond, std::vector<LineError>& errors);
 
 // Error `error` for a line that uses an input or output that is not installed.
-void CheckInstalled(const LineContext& ctx, int bcdByte, hardware::Direction d, int error,
+void CheckInstalled(const LineContext& ctx, int bcdByte, model::Direction d, int error,
                     const char* prefix, std::vector<LineError>& errors);
 
-bool IsAnalog(const LineContext& ctx, int bcdByte, hardware::Direction d);
-bool IsDigital(const LineContext& ctx, int bcdByte, hardware::Direction d);
+bool IsAnalog(const LineContext& ctx, int bcdByte, model::Direction d);
+bool IsDigital(const LineContext& ctx, int bcdByte, model::Direction d);
 
 }  // namespace model::rules

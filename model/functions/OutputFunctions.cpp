@@ -8,7 +8,7 @@ namespace model::families {
 
 namespace {
 
-using hardware::kOutput;
+using model::kOutput;
 using rules::IOText;
 
 std::string DescribeOn(const Program& program, const PgmRecord& r) {

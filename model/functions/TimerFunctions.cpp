@@ -1,5 +1,5 @@
 // Timer lines (F 32): the operation is P2, the timer 160 + its number in P1.
-#include "hardware/HardwareConfig.h"
+#include "model/HardwareConfig.h"
 #include "model/Program.h"
 #include "model/TextFormat.h"
 #include "model/functions/Families.h"
@@ -43,7 +43,7 @@ std::string DescribeTimer(const Program&, const PgmRecord& r) {
 void CheckTimer(const LineContext& ctx, const PgmRecord& r, std::vector<LineError>& e) {
     if (r.P2() < 0 || r.P2() > kDisplayMessage)
         return;
-    if (!hardware::TimerModuleInstalled(ctx.program))
+    if (!model::TimerModuleInstalled(ctx.program))
         e.push_back({50, ""});
     if (r.P2() == kDisplayMessage) {
         const int message = rules::MessageNumber(r.P3());

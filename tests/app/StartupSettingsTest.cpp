@@ -3,6 +3,7 @@
 
 #include "app/shell/StartupSettings.h"
 #include "tests/app/MemorySettings.h"
+#include "tests/support/RowName.h"
 
 namespace {
 
@@ -88,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
         StartCase{"OrdinaryWithoutPort", "", nullptr, 0, AfterStart::Nothing},
         StartCase{"OrdinaryWithPort", "", nullptr, 2, AfterStart::OfferConnection},
         StartCase{"OtherSwitchIsOrdinary", "demo", "done", 1, AfterStart::OfferConnection}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testsupport::RowName());
 
 TEST(FirstStart, RunModeIsDeletedEvenWhenAbsentAndTheNextStartIsOrdinary) {
     testshell::MemorySettings store;

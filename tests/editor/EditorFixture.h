@@ -7,7 +7,7 @@
 #include <string>
 
 #include "editor/FunctionEditorCore.h"
-#include "hardware/HardwareConfig.h"
+#include "model/HardwareConfig.h"
 #include "model/NewProgram.h"
 #include "model/Program.h"
 
@@ -21,8 +21,8 @@ inline void FitTestHardware(model::Program& program) {
     program.SetRegisterByte(90, 0, 2);
     program.SetRegisterByte(90, 1, 2);
     program.SetRegisterByte(90, 2, 1);
-    program.SetRegisterByte(hardware::kTimerModuleRegister, 0, hardware::kModuleInstalled);
-    program.SetRegisterByte(hardware::kCounterModuleRegister, 0, hardware::kModuleInstalled);
+    program.SetRegisterByte(model::kTimerModuleRegister, 0, model::kModuleInstalled);
+    program.SetRegisterByte(model::kCounterModuleRegister, 0, model::kModuleInstalled);
 }
 
 class EditorTest : public ::testing::Test {

@@ -5,6 +5,7 @@
 #include "EditorFixture.h"
 #include "editor/StoreLine.h"
 #include "model/LineText.h"
+#include "tests/support/RowName.h"
 
 namespace {
 
@@ -161,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {Click(10), Pick(kOpts, "Display Message"), Pick(FieldId::TmrCtrMsg, "9")},
                    {40, 1, 0, 0x09},
                    "Display Message 9 on Counter Panel"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testsupport::RowName());
 
 using EndPageChoice = testeditor::EditorTest;
 

@@ -5,6 +5,7 @@
 #include "editor/LineMiscRules.h"
 #include "editor/TimeCountRules.h"
 #include "model/TextFormat.h"
+#include "tests/support/RowName.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"FullTimeBoxRefused", 9, "12345.67", 8, 0, '1', false},
                       KeyCase{"FullBoxTakesAKeyOverItsSelection", 9, "12345.67", 0, 8, '1', true},
                       KeyCase{"FifthCountDigitRefused", 36, "4000", 4, 0, '1', false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testsupport::RowName());
 
 TEST(TimeText, CutToTwoDecimalsAndToTheDigitsThatFit) {
     EXPECT_EQ(editor::CutTimeText(9, "12.345"), "12.34");
@@ -103,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PackCase{"VoltageTop", 14, 10.2, 0, {14, 0, 255, 0}},
                       PackCase{"RepeatCount", 10, 300, 0, {10, 0, 1, 44}},
                       PackCase{"CounterCompareKeepsCounter", 36, 1000, 3, {36, 0x33, 232, 0}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testsupport::RowName());
 
 struct LimitCase {
     const char* name;
@@ -132,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LimitCase{"CountAtLimit", 37, 4000, ""},
                       LimitCase{"CountOver", 36, 4001, "Count cannot exceed 4000"},
                       LimitCase{"NoBoxNoLimit", 2, 99999, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testsupport::RowName());
 
 TEST(LineKeys, OnlyDigitsUpToThreePass) {
     EXPECT_TRUE(editor::LineKeyAccepted("12", 0, '3'));
@@ -187,6 +188,6 @@ INSTANTIATE_TEST_SUITE_P(
         LineLimitCase{"PercentAt100", 253, 0x91, 0, 100, ""},
         LineLimitCase{"PercentOver", 251, 0x91, 0, 101,
                       "Analog output cannot be higher than 100%"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testsupport::RowName());
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "EditorFixture.h"
 #include "editor/FieldLayout.h"
 #include "editor/TimeCountRules.h"
+#include "tests/support/RowName.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ TEST_F(Toolbar, ChangingFunctionKeepsNoOldParameters) {
 }
 
 TEST_F(Toolbar, TimerAndCounterFollowTheirModules) {
-    program.SetRegisterByte(hardware::kTimerModuleRegister, 0, 0);
+    program.SetRegisterByte(model::kTimerModuleRegister, 0, 0);
     core.RefreshIOLists();
     EXPECT_FALSE(core.View().ButtonEnabled[8]);
     EXPECT_TRUE(core.View().ButtonEnabled[9]);
@@ -135,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
         CorrectionCase{"Counter0BecomesCounter1", {36, 0x30, 5, 0}, {36, 0x31, 5, 0}},
         CorrectionCase{"TimerMessage0BecomesMessage1", {32, 161, 7, 0}, {32, 161, 7, 1}},
         CorrectionCase{"CounterMessage0BecomesMessage1", {40, 1, 0, 0}, {40, 1, 0, 1}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testsupport::RowName());
 
 using TimeFamily = EditorTest;
 
@@ -262,7 +263,7 @@ TEST_F(OutputFamily, PercentagesOfferedOnlyForAnalogOutputs) {
 }
 
 TEST_F(OutputFamily, NamedAnalogOutputStillOffersPercentages) {
-    program.IOName[91][hardware::kOutput] = "VALVE";
+    program.IOName[91][model::kOutput] = "VALVE";
     core.RefreshIOLists();
     LoadStored({255, 0x01, 0, 0});
     Pick(FieldId::OutputList, "VALVE");

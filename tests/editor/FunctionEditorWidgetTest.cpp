@@ -15,8 +15,8 @@
 
 #include "EditorFixture.h"
 #include "editor/FieldLayout.h"
-#include "editor/FunctionEditor.h"
 #include "editor/StoreLine.h"
+#include "editor/qt/FunctionEditor.h"
 #include "model/LineText.h"
 #include "tests/support/QtTestApp.h"
 
@@ -110,7 +110,7 @@ TEST_F(EditorWidget, ToolbarCarriesItsKeysTipsAndPressedGroup) {
     EXPECT_FALSE(toolbar->actions()[0]->isChecked());
     EXPECT_EQ(widget->findChild<QLabel*>(QStringLiteral("lblFunction"))->text(), "Wait");
 
-    program.SetRegisterByte(hardware::kCounterModuleRegister, 0, 0);
+    program.SetRegisterByte(model::kCounterModuleRegister, 0, 0);
     widget->RefreshIOLists();
     EXPECT_FALSE(toolbar->actions()[9]->isEnabled());
 }

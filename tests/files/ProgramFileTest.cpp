@@ -5,7 +5,7 @@
 #include <random>
 
 #include "files/ProgramFile.h"
-#include "hardware/HardwareConfig.h"
+#include "model/HardwareConfig.h"
 #include "model/NewProgram.h"
 #include "model/Program.h"
 #include "tests/files/TestFiles.h"
@@ -50,11 +50,11 @@ TEST(ProgramFileReader, CurrentGenerationReadsEverything) {
     EXPECT_EQ(program.PgmData[8].Comment,
               "Caf\xE9 \xFC"
               "ber \x80 price");
-    EXPECT_EQ(program.IOName[12][hardware::kOutput], "PUMP");
+    EXPECT_EQ(program.IOName[12][model::kOutput], "PUMP");
     EXPECT_EQ(program.Tmr.Data[0].Name, "Mixer");
     EXPECT_EQ(program.Tmr.Data[0].Words[2], 50);
     EXPECT_EQ(program.Ctr.Panel[2], 2);
-    EXPECT_EQ(program.IOType[91][hardware::kInput], hardware::kAnalog);  // rebuilt
+    EXPECT_EQ(program.IOType[91][model::kInput], model::kAnalog);  // rebuilt
     // What a current file carries is written back unchanged.
     EXPECT_EQ(files::ProgramFileText(program), DataFile("sample.zlp"));
 }
@@ -68,7 +68,7 @@ TEST(ProgramFileReader, BetaFileHasNoHeaderAndKeepsThePreviousPanelTables) {
     EXPECT_EQ(program.PageName[0], "Main sequence");
     EXPECT_EQ(program.PageName[1], "Alarms");
     EXPECT_EQ(program.PgmData[300].Code, (std::array<int16_t, 4>{10, 0, 0, 2}));
-    EXPECT_EQ(program.IOName, hardware::DefaultIONames());
+    EXPECT_EQ(program.IOName, model::DefaultIONames());
     EXPECT_EQ(program.Tmr, previous.Tmr);
     EXPECT_EQ(program.Ctr, previous.Ctr);
 }
@@ -79,7 +79,7 @@ TEST(ProgramFileReader, Version120FileReadsNamesButNotPanelTables) {
     const files::LoadReport report = files::ReadProgramText(program, DataFile("sample-1.2.0.zlp"));
     EXPECT_TRUE(report.Complete);
     EXPECT_EQ(program.FileVersion, "1.2.0");
-    EXPECT_EQ(program.IOName[12][hardware::kInput], "DOOR");
+    EXPECT_EQ(program.IOName[12][model::kInput], "DOOR");
     EXPECT_EQ(program.Tmr, previous.Tmr);
 }
 
@@ -88,7 +88,7 @@ TEST(ProgramFileReader, HeaderWithVersionBelow113HoldsRecordsOnly) {
     text.replace(text.find("1.2.0"), 5, "1.0.9");
     model::Program program = PreviousProgram();
     EXPECT_TRUE(files::ReadProgramText(program, text).Complete);
-    EXPECT_EQ(program.IOName, hardware::DefaultIONames());
+    EXPECT_EQ(program.IOName, model::DefaultIONames());
     EXPECT_EQ(program.PgmData[2].Code, (std::array<int16_t, 4>{255, 0x12, 0, 0}));
 }
 
@@ -133,7 +133,7 @@ TEST(ProgramFileReader, CutInTheRecordsKeepsWhatWasReadAndSaysWhere) {
               "Caf\xE9 \xFC"
               "ber \x80 price");
     EXPECT_TRUE(program.PgmData[9].IsBlank());
-    EXPECT_EQ(program.IOName, hardware::DefaultIONames());
+    EXPECT_EQ(program.IOName, model::DefaultIONames());
     EXPECT_EQ(report.StoppedAt, "record 8, code byte 2");
     EXPECT_EQ(report.Reason, "the file ends here");
     EXPECT_EQ(report.Line, 9 + 2 * 8 + 1);
@@ -190,13 +190,13 @@ TEST(ProgramFile, TextThatWouldBreakTheFormatIsStoredAsTextThatReadsBack) {
     program.PgmData[0].Comment = "a \"quoted\" word\r\nnext, line";
     program.PageName[1] = "Page \"B\"";
     program.Tmr.Msg[0].Top = "Line\nbreak";
-    program.IOName[3][hardware::kInput] = "IN\"3";
+    program.IOName[3][model::kInput] = "IN\"3";
     model::Program read;
     ASSERT_TRUE(files::ReadProgramText(read, files::ProgramFileText(program)).Complete);
     EXPECT_EQ(read.PgmData[0].Comment, "a 'quoted' word  next, line");
     EXPECT_EQ(read.PageName[1], "Page 'B'");
     EXPECT_EQ(read.Tmr.Msg[0].Top, "Line break");
-    EXPECT_EQ(read.IOName[3][hardware::kInput], "IN'3");
+    EXPECT_EQ(read.IOName[3][model::kInput], "IN'3");
     EXPECT_EQ(read.PgmData[1].F(), 0);  // the records after it are where they belong
     EXPECT_EQ(read.PgmData[199].F(), 12);
 }

@@ -5,10 +5,10 @@
 #include <memory>
 #include <random>
 
-#include "hardware/HardwareConfig.h"
 #include "link/CimTransfer.h"
 #include "link/LineAddress.h"
 #include "link/LinkTexts.h"
+#include "model/HardwareConfig.h"
 #include "model/NewProgram.h"
 #include "model/ProgramChecksum.h"
 #include "tests/link/LinkBench.h"
@@ -71,8 +71,8 @@ std::unique_ptr<model::Program> RandomProgram(uint32_t seed) {
 // A random program as an MCU with firmware 1.30 holds it, its checksum stored.
 std::unique_ptr<model::Program> HeldProgram(uint32_t seed) {
     auto program = RandomProgram(seed);
-    program->SetRegisterByte(hardware::kVersionRegister, 1, 1);
-    program->SetRegisterByte(hardware::kVersionRegister, 2, 30);
+    program->SetRegisterByte(model::kVersionRegister, 1, 1);
+    program->SetRegisterByte(model::kVersionRegister, 2, 30);
     model::StoreProgramChecksum(*program);
     return program;
 }
@@ -217,7 +217,7 @@ TEST(LinkMcu, SendStoresTheChecksumFirstAndSends845Lines) {
     EXPECT_TRUE(sent.Ok());
     EXPECT_EQ(sent.Message.Text, comm::texts::kTransferred);
     const uint8_t sum = model::ProgramChecksum(*program);
-    EXPECT_EQ(program->RegisterByte(hardware::kVersionRegister, 3), sum);
+    EXPECT_EQ(program->RegisterByte(model::kVersionRegister, 3), sum);
 
     const auto& requests = bench.unit.Requests();
     ASSERT_EQ(requests.size(), 846u);  // 845 lines and the read of register 100
@@ -516,7 +516,7 @@ TEST(LinkPp, PpThatNeverStartsEndsTheWaitAndLeavesTheLinkConnected) {
 
 // --- CIM ---
 
-panels::PanelTables RandomPanels(uint32_t seed) {
+model::PanelTables RandomPanels(uint32_t seed) {
     auto program = RandomProgram(seed);
     return program->Tmr;
 }
@@ -539,7 +539,7 @@ TEST_P(LinkCim, TimerAndCounterSettingsRoundTrip) {
         ASSERT_TRUE(bench.Connect().Ok());
         model::Program sent;
         model::MakeNewProgram(sent);
-        panels::PanelTables& tables = timers ? sent.Tmr : sent.Ctr;
+        model::PanelTables& tables = timers ? sent.Tmr : sent.Ctr;
         tables = RandomPanels(timers ? 121 : 122);
         tables.Data[0].Name = "Pump";
         tables.Data[1].Name = "Twelve chars";
@@ -569,12 +569,12 @@ TEST_P(LinkCim, TimerAndCounterSettingsRoundTrip) {
             timers ? bench.link.ReadTimers(read) : bench.link.ReadCounters(read);
         EXPECT_TRUE(back.Ok());
         EXPECT_EQ(back.Message.Text, timers ? comm::texts::kTimerRead : comm::texts::kCounterRead);
-        const panels::PanelTables& got = timers ? read.Tmr : read.Ctr;
-        for (int e = 0; e < panels::kEntryCount; ++e) {
+        const model::PanelTables& got = timers ? read.Tmr : read.Ctr;
+        for (int e = 0; e < model::kEntryCount; ++e) {
             EXPECT_EQ(got.Data[e].Name, Trimmed(tables.Data[e].Name)) << "entry " << e;
             EXPECT_EQ(got.Data[e].Words, tables.Data[e].Words);
         }
-        for (int m = 0; m < panels::kMessageCount; ++m) {
+        for (int m = 0; m < model::kMessageCount; ++m) {
             EXPECT_EQ(got.Msg[m].Top, Trimmed(tables.Msg[m].Top));
             EXPECT_EQ(got.Msg[m].Bottom, Trimmed(tables.Msg[m].Bottom));
         }

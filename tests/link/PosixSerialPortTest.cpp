@@ -10,10 +10,14 @@
 
 #include "link/PollPump.h"
 #include "link/PosixSerialPort.h"
+#include "tests/link/PortContract.h"
 #include "tests/link/PortTestKit.h"
 
 namespace comm {
 namespace {
+
+using PosixPort = PortKind<PosixSerialPort, PollPump>;
+INSTANTIATE_TYPED_TEST_SUITE_P(Posix, PortContract, PosixPort);
 
 using PosixPortTest = PortOnPty<PortKind<PosixSerialPort, PollPump>>;
 

@@ -8,11 +8,15 @@
 
 #include "link/qt/QtEventPump.h"
 #include "link/qt/QtSerialPort.h"
+#include "tests/link/PortContract.h"
 #include "tests/link/PortTestKit.h"
 #include "tests/support/QtTestApp.h"
 
 namespace comm {
 namespace {
+
+using QtPort = PortKind<QtSerialPort, QtEventPump>;
+INSTANTIATE_TYPED_TEST_SUITE_P(Qt, PortContract, QtPort);
 
 using QtPortTest = PortOnPty<PortKind<QtSerialPort, QtEventPump>>;
 

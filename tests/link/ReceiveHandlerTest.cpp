@@ -1,9 +1,9 @@
 // The receive state machine fed bytes and ticks directly.
 #include <gtest/gtest.h>
 
-#include "hardware/HardwareConfig.h"
 #include "link/LinkTexts.h"
 #include "link/ReceiveHandler.h"
+#include "model/HardwareConfig.h"
 #include "model/NewProgram.h"
 #include "model/Program.h"
 #include "model/ProgramChecksum.h"

@@ -1,11 +1,12 @@
 // Line checks: which message numbers each line logs, in order, against a given hardware.
 #include <gtest/gtest.h>
 
-#include "hardware/HardwareConfig.h"
+#include "model/HardwareConfig.h"
 #include "model/LineText.h"
 #include "model/NewProgram.h"
 #include "model/PageGeometry.h"
 #include "model/Program.h"
+#include "tests/support/RowName.h"
 
 namespace model {
 
@@ -41,10 +42,10 @@ model::Program MakeProgram(Fitted fitted) {
         program.Register(90).Code = {2, 2, 1, 2};
     }
     if (fitted == Fitted::Modules) {
-        program.SetRegisterByte(hardware::kTimerModuleRegister, 0, 8);
-        program.SetRegisterByte(hardware::kCounterModuleRegister, 0, 8);
+        program.SetRegisterByte(model::kTimerModuleRegister, 0, 8);
+        program.SetRegisterByte(model::kCounterModuleRegister, 0, 8);
     }
-    hardware::RebuildIOType(program);
+    model::RebuildIOType(program);
     return program;
 }
 
@@ -138,7 +139,7 @@ const CheckCase kCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(EveryFamily, LineChecksTest, testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testsupport::RowName());
 
 TEST(ErrorMessages, NumbersOutsideTheTableHaveNoText) {
     EXPECT_STREQ(model::ErrorMessageText(22), "Digital function used on an analog input");

@@ -4,6 +4,7 @@
 #include "model/LineText.h"
 #include "model/NewProgram.h"
 #include "model/Program.h"
+#include "tests/support/RowName.h"
 
 namespace {
 
@@ -96,14 +97,14 @@ const DescribeCase kCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(EveryFamily, DescribeLineTest, testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testsupport::RowName());
 
 TEST(DescribeLineNames, ShowTheStoredNameInsteadOfTheNumber) {
     model::Program program;
     model::MakeNewProgram(program);
-    program.IOName[12][hardware::kOutput] = "PUMP";
-    program.IOName[3][hardware::kOutput] = "";
-    program.IOName[12][hardware::kInput] = "DOOR";
+    program.IOName[12][model::kOutput] = "PUMP";
+    program.IOName[3][model::kOutput] = "";
+    program.IOName[12][model::kInput] = "DOOR";
     program.PgmData[1].Code = {255, 0x12, 0, 0};
     program.PgmData[2].Code = {255, 0x03, 0, 0};
     program.PgmData[3].Code = {2, 0x12, 0x12, 0};

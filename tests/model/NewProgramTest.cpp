@@ -1,7 +1,7 @@
 // The program New makes, and the checksum over it.
 #include <gtest/gtest.h>
 
-#include "hardware/HardwareConfig.h"
+#include "model/HardwareConfig.h"
 #include "model/NewProgram.h"
 #include "model/PageGeometry.h"
 #include "model/Program.h"
@@ -42,10 +42,10 @@ TEST(NewProgram, FitsTheMcuOnlyWithDefaultSpeedsAndNames) {
         for (int n = 1; n <= 8; ++n)
             EXPECT_EQ(program.RegisterByte(reg + n, 0), 10) << reg + n;
     }
-    EXPECT_FALSE(hardware::TimerModuleInstalled(program));
-    EXPECT_FALSE(hardware::CounterModuleInstalled(program));
-    EXPECT_EQ(program.IOName[23][hardware::kInput], "23");
-    EXPECT_EQ(program.IOName[100][hardware::kOutput], "100");
+    EXPECT_FALSE(model::TimerModuleInstalled(program));
+    EXPECT_FALSE(model::CounterModuleInstalled(program));
+    EXPECT_EQ(program.IOName[23][model::kInput], "23");
+    EXPECT_EQ(program.IOName[100][model::kOutput], "100");
     EXPECT_EQ(program.Tmr.Data[7].Name, "Timer 8");
     EXPECT_EQ(program.Ctr.Data[0].Name, "Counter 1");
     EXPECT_EQ(program.Ctr.Msg[14].Top, "Message 15");

@@ -1,7 +1,7 @@
 // Programs made for tests and benchmarks.
 #include "tests/support/ProgramFactory.h"
 
-#include "hardware/HardwareConfig.h"
+#include "model/HardwareConfig.h"
 #include "model/NewProgram.h"
 
 namespace testsupport {
@@ -23,14 +23,14 @@ std::string RandomText(std::mt19937& rng, std::size_t maxLength) {
     return text;
 }
 
-void RandomPanel(std::mt19937& rng, panels::PanelTables& tables) {
+void RandomPanel(std::mt19937& rng, model::PanelTables& tables) {
     std::uniform_int_distribution<int> word(0, 255);
-    for (panels::PanelEntry& entry : tables.Data) {
+    for (model::PanelEntry& entry : tables.Data) {
         entry.Name = RandomText(rng, 16);
         for (int16_t& w : entry.Words)
             w = static_cast<int16_t>(word(rng));
     }
-    for (panels::PanelMessage& message : tables.Msg) {
+    for (model::PanelMessage& message : tables.Msg) {
         message.Top = RandomText(rng, 16);
         message.Bottom = RandomText(rng, 16);
     }
@@ -72,7 +72,7 @@ model::Program RandomProgram(std::mt19937& rng) {
     }
     RandomPanel(rng, program.Tmr);
     RandomPanel(rng, program.Ctr);
-    hardware::RebuildIOType(program);
+    model::RebuildIOType(program);
     return program;
 }
 

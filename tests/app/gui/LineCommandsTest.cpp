@@ -2,6 +2,7 @@
 // with End Page kept in place, and the rule for unsaved edits of the current line.
 #include "tests/app/gui/GuiFixture.h"
 #include "tests/editor/PageBuilder.h"
+#include "tests/support/RowName.h"
 
 namespace {
 
@@ -173,6 +174,6 @@ INSTANTIATE_TEST_SUITE_P(Answers, UnsavedEditBeforeInsert,
                          ::testing::Values(UnsavedCase{"Yes", Answer::Yes, "L1 _ L2x L3 END"},
                                            UnsavedCase{"No", Answer::No, "L1 _ L2 L3 END"},
                                            UnsavedCase{"Cancel", Answer::Cancel, "L1 L2 L3 END"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testsupport::RowName());
 
 }  // namespace

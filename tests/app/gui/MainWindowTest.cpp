@@ -7,6 +7,7 @@
 #include "model/LineText.h"
 #include "tests/app/gui/GuiFixture.h"
 #include "tests/editor/PageBuilder.h"
+#include "tests/support/RowName.h"
 
 namespace {
 
@@ -69,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, SaveQuestionOnRowClick,
                          ::testing::Values(QuestionCase{"Yes", Answer::Yes, "L1x", 2},
                                            QuestionCase{"No", Answer::No, "L1", 2},
                                            QuestionCase{"Cancel", Answer::Cancel, "L1", 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testsupport::RowName());
 
 class SaveQuestionOnPageChange : public MainWindowTest,
                                  public ::testing::WithParamInterface<QuestionCase> {};
@@ -99,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, SaveQuestionOnPageChange,
                          ::testing::Values(QuestionCase{"Yes", Answer::Yes, "L1x", 0},
                                            QuestionCase{"No", Answer::No, "L1", 0},
                                            QuestionCase{"Cancel", Answer::Cancel, "L1", 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testsupport::RowName());
 
 TEST_F(MainWindowTest, ClickingTheRowAgainAfterCancelAsksAgain) {
     Use(testpage::ProgramWithLines(0, 5));

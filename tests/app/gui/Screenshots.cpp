@@ -14,7 +14,7 @@
 #include "app/gui/MainWindow.h"
 #include "app/sim/SimFiles.h"
 #include "app/sim/UnitThread.h"
-#include "hardware/HardwareConfig.h"
+#include "model/HardwareConfig.h"
 #include "model/Program.h"
 #include "model/ProgramChecksum.h"
 #include "tests/app/MemorySettings.h"
@@ -33,8 +33,8 @@ void MakePlant(model::Program& program) {
     program.SetRegisterByte(90, 0, 2);
     program.SetRegisterByte(90, 1, 2);
     program.SetRegisterByte(90, 2, 1);
-    program.SetRegisterByte(hardware::kTimerModuleRegister, 0, hardware::kModuleInstalled);
-    program.SetRegisterByte(hardware::kCounterModuleRegister, 0, hardware::kModuleInstalled);
+    program.SetRegisterByte(model::kTimerModuleRegister, 0, model::kModuleInstalled);
+    program.SetRegisterByte(model::kCounterModuleRegister, 0, model::kModuleInstalled);
     program.PageName[0] = "Filling station, main sequence";
     program.IOName[1][0] = "START";
     program.IOName[2][0] = "BOTTLE IN";

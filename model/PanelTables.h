@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace panels {
+namespace model {
 
 constexpr int kEntryCount = 8;
 constexpr int kMessageCount = 15;
@@ -48,4 +48,4 @@ constexpr int BitOfNumber(int n) {
 // empty bottom lines, panel words 0. entryWord is "Timer" or "Counter".
 PanelTables DefaultPanelTables(const std::string& entryWord);
 
-}  // namespace panels
+}  // namespace model

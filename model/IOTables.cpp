@@ -1,7 +1,7 @@
 // Default I/O names.
-#include "hardware/IOTables.h"
+#include "model/IOTables.h"
 
-namespace hardware {
+namespace model {
 
 IONameTable DefaultIONames() {
     IONameTable names;
@@ -11,4 +11,4 @@ IONameTable DefaultIONames() {
     return names;
 }
 
-}  // namespace hardware
+}  // namespace model

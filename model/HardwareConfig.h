@@ -5,13 +5,12 @@
 #include <array>
 #include <string>
 
-#include "hardware/IOTables.h"
+#include "model/IOTables.h"
 
 namespace model {
-class Program;
-}
 
-namespace hardware {
+class Program;
+
 
 constexpr int kPositionCount = 10;  // the MCU and blocks 10..90
 constexpr int kTimerModuleRegister = 120;
@@ -33,27 +32,27 @@ const std::array<BlockPosition, kPositionCount>& BlockPositions();
 int ConfigRegisterInListingOrder(int i);
 
 // Recomputes program.IOType from the configuration registers.
-void RebuildIOType(model::Program& program);
+void RebuildIOType(Program& program);
 
 // The I/O number a BCD byte holds, or -1 when the byte is not valid BCD (0x00..0x99).
 int BcdNumber(int byte);
 
 // IOType of the I/O number a BCD byte holds; kNotInstalled for a byte that is not valid BCD.
-IOKind KindOfBcd(const model::Program& program, int bcdByte, Direction d);
+IOKind KindOfBcd(const Program& program, int bcdByte, Direction d);
 
 // IOName(k, d) when it is more than blanks, otherwise the number's decimal text.
-std::string DisplayName(const model::Program& program, int k, Direction d);
+std::string DisplayName(const Program& program, int k, Direction d);
 
-bool TimerModuleInstalled(const model::Program& program);
-bool CounterModuleInstalled(const model::Program& program);
+bool TimerModuleInstalled(const Program& program);
+bool CounterModuleInstalled(const Program& program);
 
 // The configuration of a new program: the MCU with six inputs and four outputs, nothing else,
 // byte D = 2 in every configuration register, every input speed 10 ms, default names.
 // Expects the registers to be zero.
-void ApplyNewProgramDefaults(model::Program& program);
+void ApplyNewProgramDefaults(Program& program);
 
 // Writes the firmware version the tool works with into register 100 bytes B and C; done each
 // time a page is shown, so a saved file always carries it.
-void StampFirmwareVersion(model::Program& program);
+void StampFirmwareVersion(Program& program);
 
-}  // namespace hardware
+}  // namespace model

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace hardware {
+namespace model {
 
 constexpr int kIONumberCount = 101;  // I/O numbers 0..100
 
@@ -21,4 +21,4 @@ using IOTypeTable = std::array<std::array<int16_t, 2>, kIONumberCount>;
 // Every name set to the decimal text of its number.
 IONameTable DefaultIONames();
 
-}  // namespace hardware
+}  // namespace model

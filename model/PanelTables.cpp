@@ -1,7 +1,7 @@
 // Default settings of a timer or counter panel.
-#include "panels/PanelTables.h"
+#include "model/PanelTables.h"
 
-namespace panels {
+namespace model {
 
 PanelTables DefaultPanelTables(const std::string& entryWord) {
     PanelTables tables;
@@ -14,4 +14,4 @@ PanelTables DefaultPanelTables(const std::string& entryWord) {
     return tables;
 }
 
-}  // namespace panels
+}  // namespace model

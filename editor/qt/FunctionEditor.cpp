@@ -1,5 +1,5 @@
 // The function editor's widgets over FunctionEditorCore.
-#include "editor/FunctionEditor.h"
+#include "editor/qt/FunctionEditor.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,9 +1,9 @@
 // Rules of the hardware configuration held in the BIOS registers.
-#include "hardware/HardwareConfig.h"
+#include "model/HardwareConfig.h"
 
 #include "model/Program.h"
 
-namespace hardware {
+namespace model {
 
 namespace {
 
@@ -34,10 +34,10 @@ int ConfigRegisterInListingOrder(int i) {
     return BlockPositions()[i].ConfigRegister;
 }
 
-void RebuildIOType(model::Program& program) {
+void RebuildIOType(Program& program) {
     program.IOType = {};
     for (const BlockPosition& pos : BlockPositions()) {
-        const model::PgmRecord& reg = program.Register(pos.ConfigRegister);
+        const PgmRecord& reg = program.Register(pos.ConfigRegister);
         const int16_t kind = static_cast<int16_t>(reg.Code[2] + 1);
         for (int d = kInput; d <= kOutput; ++d) {
             const int count = reg.Code[d];
@@ -58,27 +58,27 @@ int BcdNumber(int byte) {
     return high * 10 + low;
 }
 
-IOKind KindOfBcd(const model::Program& program, int bcdByte, Direction d) {
+IOKind KindOfBcd(const Program& program, int bcdByte, Direction d) {
     const int k = BcdNumber(bcdByte);
     if (k < 0)
         return kNotInstalled;
     return static_cast<IOKind>(program.IOType[k][d]);
 }
 
-std::string DisplayName(const model::Program& program, int k, Direction d) {
+std::string DisplayName(const Program& program, int k, Direction d) {
     const std::string& name = program.IOName[k][d];
     return name > std::string(8, ' ') ? name : std::to_string(k);
 }
 
-bool TimerModuleInstalled(const model::Program& program) {
+bool TimerModuleInstalled(const Program& program) {
     return program.RegisterByte(kTimerModuleRegister, 0) != 0;
 }
 
-bool CounterModuleInstalled(const model::Program& program) {
+bool CounterModuleInstalled(const Program& program) {
     return program.RegisterByte(kCounterModuleRegister, 0) != 0;
 }
 
-void ApplyNewProgramDefaults(model::Program& program) {
+void ApplyNewProgramDefaults(Program& program) {
     program.SetRegisterByte(BlockPositions()[0].ConfigRegister, kInput, 6);
     program.SetRegisterByte(BlockPositions()[0].ConfigRegister, kOutput, 4);
     for (const BlockPosition& pos : BlockPositions()) {
@@ -90,9 +90,9 @@ void ApplyNewProgramDefaults(model::Program& program) {
     program.IOName = DefaultIONames();
 }
 
-void StampFirmwareVersion(model::Program& program) {
+void StampFirmwareVersion(Program& program) {
     program.SetRegisterByte(kVersionRegister, 1, kFirmwareMajor);
     program.SetRegisterByte(kVersionRegister, 2, kFirmwareMinor);
 }
 
-}  // namespace hardware
+}  // namespace model
