@@ -37,7 +37,7 @@ TEST_F(EditorInWindow, LinesAreAppendedOneAfterAnotherOverEndPage) {
     EXPECT_EQ(Rows()[0].toStdString(), model::LineRowText(1, wait));
     EXPECT_EQ(Rows()[1], "     2          End Page");
     // Accepting moved on to the End Page that gave way.
-    EXPECT_EQ(window->State().CurLine, 1);
+    EXPECT_EQ(window->Session().State().CurLine, 1);
     EXPECT_EQ(program.RegisterByte(1, 0), 1);
 
     Trigger("4a");
@@ -46,24 +46,24 @@ TEST_F(EditorInWindow, LinesAreAppendedOneAfterAnotherOverEndPage) {
     EXPECT_EQ(Rows().size(), 3);
     EXPECT_EQ(Rows()[1].toStdString(), model::LineRowText(2, model::DescribeLine(program, 1)));
     EXPECT_EQ(program.PgmData[1].P1(), 0x03);
-    EXPECT_EQ(window->State().CurLine, 2);
+    EXPECT_EQ(window->Session().State().CurLine, 2);
     EXPECT_TRUE(program.PgmChanged);
 }
 
 TEST_F(EditorInWindow, EndPageInThePagesLastLineCannotGiveWay) {
     Use(testpage::ProgramWithLines(1, 74), 1);
     ClickRow(Rows().size() - 1);
-    ASSERT_EQ(window->State().CurLine, 74);
+    ASSERT_EQ(window->Session().State().CurLine, 74);
     Trigger("6a");
     Type(TimeBox(), "1");
     QTest::keyClick(TimeBox(), Qt::Key_Return);
     ASSERT_EQ(dialogs.Titles(), QStringList{"Insert Line"});
     EXPECT_EQ(dialogs.shown[0].Text, "Sorry, this page is full");
     EXPECT_EQ(program.PgmData[model::PageBase(1) + 74].F(), 12);
-    EXPECT_EQ(window->State().LineEdited, editor::LineEdit::Yes);
+    EXPECT_EQ(window->Session().State().LineEdited, editor::LineEdit::Yes);
     Press("cmdCancelChg");
-    EXPECT_EQ(window->State().EditCode[0], 12);
-    EXPECT_EQ(window->State().LineEdited, editor::LineEdit::No);
+    EXPECT_EQ(window->Session().State().EditCode[0], 12);
+    EXPECT_EQ(window->Session().State().LineEdited, editor::LineEdit::No);
 }
 
 TEST_F(EditorInWindow, CancelRestoresTheStoredLineEvenFromAValueOverItsLimit) {
@@ -73,8 +73,8 @@ TEST_F(EditorInWindow, CancelRestoresTheStoredLineEvenFromAValueOverItsLimit) {
     QTest::mouseClick(Find<QPushButton>("cmdCancelChg"), Qt::LeftButton);
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(TimeBox()->text(), "2.00");
-    EXPECT_EQ(window->State().EditCode, (std::array<int32_t, 4>{9, 0, 2, 0}));
-    EXPECT_EQ(window->State().LineEdited, editor::LineEdit::No);
+    EXPECT_EQ(window->Session().State().EditCode, (std::array<int32_t, 4>{9, 0, 2, 0}));
+    EXPECT_EQ(window->Session().State().LineEdited, editor::LineEdit::No);
     EXPECT_EQ(program.PgmData[1].P2(), 2);
 }
 

@@ -68,7 +68,7 @@ TEST_F(LineCommands, CopyThenPasteAboveFromThePopupMenu) {
     Trigger("mnuListEditPaste");
     EXPECT_EQ(Page(), "L1 L3 L4 L5 L2 L3 L4 L5 L6 END");
     EXPECT_EQ(EndPageIndex(), 9);
-    EXPECT_EQ(window->State().CurLine, 1);
+    EXPECT_EQ(window->Session().State().CurLine, 1);
 }
 
 TEST_F(LineCommands, CutAndPasteWithTheKeysOfTheList) {
@@ -161,10 +161,10 @@ TEST_P(UnsavedEditBeforeInsert, IsStoredDroppedOrKeepsTheOperationBack) {
     EXPECT_EQ(dialogs.Titles(), QStringList{"Save Changes"});
     EXPECT_EQ(Page(), GetParam().page);
     if (GetParam().answer == Answer::Cancel) {
-        EXPECT_EQ(window->State().LineEdited, editor::LineEdit::Yes);
+        EXPECT_EQ(window->Session().State().LineEdited, editor::LineEdit::Yes);
         EXPECT_EQ(Comment()->Comment(), "L2x");
     } else {
-        EXPECT_EQ(window->State().LineEdited, editor::LineEdit::No);
+        EXPECT_EQ(window->Session().State().LineEdited, editor::LineEdit::No);
         EXPECT_TRUE(program.PgmData[1].IsBlank());
     }
 }

@@ -58,7 +58,7 @@ TEST_P(SaveQuestionOnRowClick, StoresDropsOrKeepsTheEdit) {
               "You have unsaved changes on this line\nDo you want to save them now?");
     EXPECT_EQ(dialogs.shown[0].Buttons, gui::MessageButtons::YesNoCancel);
     EXPECT_EQ(program.PgmData[0].Comment, GetParam().storedComment);
-    EXPECT_EQ(window->State().CurLine, GetParam().lineAfter);
+    EXPECT_EQ(window->Session().State().CurLine, GetParam().lineAfter);
     if (GetParam().answer == Answer::Cancel)
         EXPECT_EQ(Comment()->Comment(), "L1x");
     else
@@ -92,7 +92,7 @@ TEST_P(SaveQuestionOnPageChange, StoresDropsOrStays) {
     const bool stayed = GetParam().answer == Answer::Cancel;
     EXPECT_EQ(Find<QLabel>("lblPage")->text(), stayed ? "Page A" : "Page B");
     EXPECT_EQ(Comment()->Comment(), stayed ? "L1x" : "");
-    EXPECT_EQ(window->State().CurLine, 0);
+    EXPECT_EQ(window->Session().State().CurLine, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, SaveQuestionOnPageChange,
@@ -107,10 +107,10 @@ TEST_F(MainWindowTest, ClickingTheRowAgainAfterCancelAsksAgain) {
     TypeComment(QStringLiteral("x"));
     dialogs.answers = {Answer::Cancel, Answer::No};
     ClickRow(RowOf(3));
-    EXPECT_EQ(window->State().CurLine, 0);
+    EXPECT_EQ(window->Session().State().CurLine, 0);
     ClickRow(RowOf(3));
     EXPECT_EQ(dialogs.Titles(), (QStringList{"Save Changes", "Save Changes"}));
-    EXPECT_EQ(window->State().CurLine, 2);
+    EXPECT_EQ(window->Session().State().CurLine, 2);
     ClickRow(RowOf(3));
     EXPECT_EQ(dialogs.shown.size(), 2u);
 }
@@ -121,7 +121,7 @@ TEST_F(MainWindowTest, ClickingACommentRowKeepsTheLineAndAsksNothing) {
     TypeComment(QStringLiteral("x"));
     ClickRow(RowOf(4) + 1);
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(window->State().CurLine, 1);
+    EXPECT_EQ(window->Session().State().CurLine, 1);
     EXPECT_TRUE(List()->item(RowOf(4))->isSelected());
     EXPECT_EQ(Comment()->Comment(), "L2x");
 }
@@ -142,7 +142,7 @@ TEST_F(MainWindowTest, RedrawKeepsTheListScrolledUnlessOnLineOne) {
     const int scrolled = List()->verticalScrollBar()->value();
     ASSERT_GT(scrolled, 0);
     Press("cmdInsLine");
-    EXPECT_EQ(window->State().CurLine, 99);
+    EXPECT_EQ(window->Session().State().CurLine, 99);
     EXPECT_EQ(List()->verticalScrollBar()->value(), scrolled);
     window->ChangePage(0);
     EXPECT_EQ(List()->verticalScrollBar()->value(), 0);
@@ -153,7 +153,7 @@ TEST_F(MainWindowTest, APastedQuoteIsStoredAsAnApostrophe) {
     Comment()->setFocus();
     Comment()->insertPlainText(QStringLiteral("say \"stop\""));
     EXPECT_EQ(Comment()->Comment(), "say 'stop'");
-    EXPECT_EQ(window->State().LineEdited, editor::LineEdit::Yes);
+    EXPECT_EQ(window->Session().State().LineEdited, editor::LineEdit::Yes);
 }
 
 // ----- the comment box
@@ -172,7 +172,7 @@ TEST_F(MainWindowTest, CommentOf130CharactersListsThreeCommentRows) {
     EXPECT_EQ(rows[3], QString(20, ' ') + QString(10, 'c'));
     for (int row : {1, 2, 3}) {
         ClickRow(row);
-        EXPECT_EQ(window->State().CurLine, 0) << row;
+        EXPECT_EQ(window->Session().State().CurLine, 0) << row;
     }
 }
 
@@ -203,7 +203,7 @@ TEST_F(MainWindowTest, EnterFillsTheRestOfTheCaretsRow) {
     Comment()->SetBoxCaret(196);  // row 4
     QTest::keyClick(Comment(), Qt::Key_Return);
     EXPECT_EQ(Comment()->Comment().size(), 192u);
-    EXPECT_EQ(window->State().LineEdited, editor::LineEdit::Yes);
+    EXPECT_EQ(window->Session().State().LineEdited, editor::LineEdit::Yes);
 }
 
 TEST_F(MainWindowTest, PageNameRefusesQuotesAndKeepsToThePage) {
@@ -255,22 +255,22 @@ TEST_F(MainWindowTest, ErrorLogIsOfferedAndAPickedEntryLeadsToItsLine) {
     ASSERT_EQ(dialogs.Titles(), QStringList{"Program Errors"});
     EXPECT_EQ(dialogs.shown[0].Text,
               "A possible error was found on this page\nDo you want to view the error log?");
-    EXPECT_EQ(window->ErrorLogState(), gui::ErrLogState::No);
+    EXPECT_EQ(window->Session().ErrorLog(), editor::ErrLogState::No);
 
     // Asked again after a No; a picked entry selects its line even below comment rows.
     dialogs.answers = {Answer::Yes};
     AnswerErrorLog(0);
     window->ChangePage(0);
     EXPECT_EQ(dialogs.Titles().count("Program Errors"), 2);
-    EXPECT_EQ(window->ErrorLogState(), gui::ErrLogState::Yes);
-    EXPECT_EQ(window->State().CurLine, 2);
+    EXPECT_EQ(window->Session().ErrorLog(), editor::ErrLogState::Yes);
+    EXPECT_EQ(window->Session().State().CurLine, 2);
     EXPECT_EQ(List()->currentRow(), 4);
 
     // "yes": the next page with problems opens the log without asking.
     AnswerErrorLog(-1);
     window->ChangePage(1);
     EXPECT_EQ(dialogs.Titles().count("Program Errors"), 2);
-    EXPECT_EQ(window->ErrorLogState(), gui::ErrLogState::Cancel);
+    EXPECT_EQ(window->Session().ErrorLog(), editor::ErrLogState::Cancel);
     EXPECT_TRUE(window->isEnabled());
 }
 
