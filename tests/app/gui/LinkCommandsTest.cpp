@@ -1,5 +1,5 @@
-// The link's menu commands in the main window against an emulated unit on a pseudo-terminal:
-// connect, a send with its status and progress, run mode with the traced row, and cancel.
+// What only the window shows of the link, against an emulated unit on a pseudo-terminal: the
+// status label and progress bar of a send, the traced row of run mode, and the cancel command.
 #include <QProgressBar>
 #include <QTimer>
 #include <functional>
@@ -44,24 +44,6 @@ class LinkCommandsTest : public MainWindowTest {
     std::unique_ptr<sim::UnitThread> unit;
 };
 
-TEST_F(LinkCommandsTest, ConnectShowsItsPromptThenTheUnitAndItsItems) {
-    sim::UnitSetup setup;
-    ConnectTo(setup);
-    EXPECT_TRUE(Shown(comm::texts::kConnectPrompt));
-    EXPECT_TRUE(Find<QAction>("mnuFileSendMCU")->isEnabled());
-    EXPECT_FALSE(Find<QAction>("mnuFileSendPP")->isEnabled());
-    Trigger("mnuSetupReset");
-    EXPECT_EQ(Mode(), "Not Connected");
-    EXPECT_FALSE(Find<QAction>("mnuFileSendMCU")->isEnabled());
-}
-
-TEST_F(LinkCommandsTest, ConnectWithoutAPortSaysHowToChooseOne) {
-    Trigger("mnuSetupConnect");
-    ASSERT_FALSE(dialogs.shown.empty());
-    EXPECT_EQ(dialogs.shown.back().Text, comm::texts::kPortNotSetUp);
-    EXPECT_EQ(Mode(), "Not Connected");
-}
-
 TEST_F(LinkCommandsTest, SendFromTheFileMenuShowsStatusAndProgressThenTheVerdict) {
     ConnectTo(sim::UnitSetup{});
     Use(testsupport::FullProgram());
@@ -80,6 +62,7 @@ TEST_F(LinkCommandsTest, SendFromTheFileMenuShowsStatusAndProgressThenTheVerdict
     Trigger("mnuFileSendMCU");
     sampler.stop();
 
+    EXPECT_TRUE(Shown(comm::texts::kConnectPrompt));
     EXPECT_TRUE(seen.contains("Sending Data")) << seen.join(",").toStdString();
     EXPECT_GT(highest, 800) << "the bar follows the records up to the BIOS registers";
     EXPECT_TRUE(Shown(comm::texts::kTransferred));
