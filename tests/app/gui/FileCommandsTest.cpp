@@ -56,7 +56,17 @@ TEST_F(MainWindowTest, SaveToAPlaceNobodyCanWriteSaysWhereAndKeepsTheFileState) 
     EXPECT_EQ(program.PgmFile, "/earlier/plant.zlp");
 }
 
-TEST_F(MainWindowTest, OpenOfADamagedFileKeepsWhatWasReadAndSaysSo) {
+TEST_F(MainWindowTest, OpenOfAnUnopenableFileChangesNothingAndOfADamagedOneKeepsWhatWasRead) {
+    program.PgmFile = "/earlier/plant.zlp";
+    const model::Program before = program;
+    dialogs.files = {Q("/nonexistent-folder/gone.zlp")};
+    Trigger("mnuFileOpen");
+    ASSERT_EQ(dialogs.Titles(), QStringList{"Open Zolt Program"});
+    EXPECT_TRUE(dialogs.shown[0].Text.contains("/nonexistent-folder/gone.zlp"));
+    EXPECT_TRUE(program.SameContent(before));
+    EXPECT_EQ(program.PgmFile, "/earlier/plant.zlp");
+
+    dialogs.shown.clear();
     testfiles::ScratchFolder folder;
     const std::string whole = files::ProgramFileText(testpage::ProgramWithLines(0, 4));
     const std::string path = folder.File("cut.zlp");
@@ -71,20 +81,6 @@ TEST_F(MainWindowTest, OpenOfADamagedFileKeepsWhatWasReadAndSaysSo) {
     EXPECT_EQ(program.PgmFile, path);
     EXPECT_EQ(Rows().size(), 9);  // four lines with their comments, then End Page
     EXPECT_EQ(window->windowTitle(), "Zolt MCU Programmer [cut.zlp]");
-}
-
-TEST_F(MainWindowTest, OpenOfAnUnopenableFileLeavesTheProgramAlone) {
-    Use(testpage::ProgramWithLines(0, 2));
-    program.PgmFile = "/earlier/plant.zlp";
-    const model::Program before = program;
-    const std::string path = "/nonexistent-folder/gone.zlp";
-    dialogs.files = {Q(path)};
-    Trigger("mnuFileOpen");
-    ASSERT_EQ(dialogs.Titles(), QStringList{"Open Zolt Program"});
-    EXPECT_TRUE(dialogs.shown[0].Text.contains(Q(path)));
-    EXPECT_TRUE(program.SameContent(before));
-    EXPECT_EQ(program.PgmFile, "/earlier/plant.zlp");
-    EXPECT_EQ(Rows().size(), 5);
 }
 
 TEST_F(MainWindowTest, NewAfterChangesAsksAndCancelKeepsTheProgram) {

@@ -54,14 +54,6 @@ TEST_F(Startup, FirstStartWelcomesOnceAndStampsTheVersion) {
     EXPECT_TRUE(dialogs.shown.empty());  // no connect question on a first start
 }
 
-TEST_F(Startup, OrdinaryStartWithoutPortShowsNothingMore) {
-    settings.values[{"Key", "Key"}] = "2.2.1";
-    gui::StartupSequence(window, settings, "", "", {0, 0}).Run();
-    EXPECT_EQ(Shown("frmWelcome"), nullptr);
-    EXPECT_EQ(settings.saves, 0);
-    EXPECT_TRUE(window.isVisible());
-}
-
 TEST_F(Startup, OrdinaryStartWithAPortOffersToConnect) {
     settings.values[{"Key", "Key"}] = "2.2.1";
     settings.values[{"Communications", "Port"}] = "3";
