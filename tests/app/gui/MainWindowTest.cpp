@@ -92,26 +92,40 @@ TEST_F(MainWindowTest, CommentBoxLaysOutRowsOf60RefusesQuotesAndFillsARowOnEnter
     EXPECT_EQ(State().LineEdited, editor::LineEdit::Yes);
 }
 
-// Input 7 is not fitted after New: a Check Input for it on line 3 is a problem.
+// Input 7 is not fitted after New: a Check Input for it on line 3 is a problem. The log is
+// closed the first time and an entry picked the second.
 TEST_F(MainWindowTest, ErrorLogListsThePagesProblemsAndAPickSelectsItsLine) {
     model::Program problems = testpage::ProgramWithLines(0, 3);
     problems.PgmData[2].Code = {1, 0x07, 1, 0};
+    bool pick = false;
     QStringList logged;
-    QTimer::singleShot(0, [&] {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->objectName() != "frmErrorForm" || !w->isVisible())
-                continue;
-            EXPECT_FALSE(window->isEnabled());
-            auto* log = w->findChild<QListWidget*>(QStringLiteral("lstErrors"));
-            for (int i = 0; i < log->count(); ++i)
-                logged << log->item(i)->text();
-            const QRect first = log->visualItemRect(log->item(0));
-            QTest::mouseClick(log->viewport(), Qt::LeftButton, Qt::NoModifier, first.center());
-        }
-    });
-    dialogs.answers = {Answer::Yes};
+    const auto answerLog = [&] {
+        QTimer::singleShot(0, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (w->objectName() != "frmErrorForm" || !w->isVisible())
+                    continue;
+                EXPECT_FALSE(window->isEnabled());
+                auto* log = w->findChild<QListWidget*>(QStringLiteral("lstErrors"));
+                logged.clear();
+                for (int i = 0; i < log->count(); ++i)
+                    logged << log->item(i)->text();
+                const QRect first = log->visualItemRect(log->item(0));
+                if (pick)
+                    QTest::mouseClick(log->viewport(), Qt::LeftButton, {}, first.center());
+                else
+                    w->close();
+            }
+        });
+    };
+    dialogs.answers = {Answer::Yes, Answer::Yes};
+    answerLog();
     Use(problems);
-    ASSERT_EQ(dialogs.Titles(), QStringList{"Program Errors"});
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(State().CurLine, 0);
+    pick = true;
+    answerLog();
+    window->ChangePage(0);
+    ASSERT_EQ(dialogs.Titles(), (QStringList{"Program Errors", "Program Errors"}));
     EXPECT_EQ(dialogs.shown[0].Text,
               "A possible error was found on this page\nDo you want to view the error log?");
     EXPECT_EQ(logged, QStringList{"Line 3:   Input is not installed. "});
