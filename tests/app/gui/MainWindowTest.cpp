@@ -41,6 +41,7 @@ TEST_F(MainWindowTest, RowClickAsksAboutAnEditedCommentAgainUntilAnswered) {
     EXPECT_EQ(dialogs.shown[0].Buttons, gui::MessageButtons::YesNoCancel);
     EXPECT_EQ(program.PgmData[0].Comment, "L1x");
     EXPECT_EQ(Comment()->Comment(), "L3");
+    EXPECT_EQ(Find<QLineEdit>("txtTimeCount")->text(), "3.00");
     EXPECT_EQ(List()->currentRow(), RowOf(3));
     ClickRow(RowOf(3));
     EXPECT_EQ(dialogs.shown.size(), 2u);
