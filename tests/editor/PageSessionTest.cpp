@@ -127,52 +127,42 @@ TEST_P(Refused, ShowsItsWarningAndLeavesTheProgramAlone) {
     EXPECT_TRUE(program.SameContent(before));
 }
 
-// End Page in line 75, the page's last, is given another function.
-void GiveWayInTheLastLine(SessionTest& t) {
+editor::Reply InsertOnLine10(SessionTest& t) {
+    t.session.ClickRow(t.RowOf(10), true, LineAnswer::NotAsked);
+    return t.session.InsertLine(LineAnswer::NotAsked);
+}
+editor::Reply DeleteEndPage(SessionTest& t) {
+    t.session.ClickRow(t.RowOf(4), true, LineAnswer::NotAsked);
+    return t.session.DeleteLine(LineAnswer::NotAsked);
+}
+editor::Reply PasteTwoLines(SessionTest& t) {
+    t.session.CopyLines(t.Selecting(1, 2));
+    return t.session.PasteLines(t.Selecting(5, 5), LineAnswer::NotAsked);
+}
+editor::Reply ReplaceOneLineByThree(SessionTest& t) {
+    t.session.CopyLines(t.Selecting(1, 3));
+    return t.session.ReplaceLines(t.Selecting(1, 1), LineAnswer::NotAsked);
+}
+// End Page in line 75, the page's last, is given another function, then stored.
+editor::Reply GiveWayInTheLastLine(SessionTest& t, bool accept) {
     t.session.ClickRow(t.RowOf(75), true, LineAnswer::NotAsked);
     t.session.Core().ClickToolbar(6);
+    return accept ? t.session.AcceptChange() : t.session.ClickRow(0, true, LineAnswer::Yes);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Operations, Refused,
-    ::testing::Values(RefusalCase{"InsertWithEndPageInTheLastLine", 74,
-                                  [](SessionTest& t) {
-                                      t.session.ClickRow(t.RowOf(10), true, LineAnswer::NotAsked);
-                                      return t.session.InsertLine(LineAnswer::NotAsked);
-                                  },
-                                  editor::kPageFull},
-                      RefusalCase{"DeleteOfEndPage", 3,
-                                  [](SessionTest& t) {
-                                      t.session.ClickRow(t.RowOf(4), true, LineAnswer::NotAsked);
-                                      return t.session.DeleteLine(LineAnswer::NotAsked);
-                                  },
-                                  editor::kCannotDeleteEndPage},
-                      RefusalCase{"PasteThatPushesEndPageIntoTheLastLine", 72,
-                                  [](SessionTest& t) {
-                                      t.session.CopyLines(t.Selecting(1, 2));
-                                      return t.session.PasteLines(t.Selecting(5, 5),
-                                                                  LineAnswer::NotAsked);
-                                  },
-                                  editor::kNoRoomToPaste},
-                      RefusalCase{"ReplaceThatPushesEndPageIntoTheLastLine", 72,
-                                  [](SessionTest& t) {
-                                      t.session.CopyLines(t.Selecting(1, 3));
-                                      return t.session.ReplaceLines(t.Selecting(1, 1),
-                                                                    LineAnswer::NotAsked);
-                                  },
-                                  editor::kNoRoomToReplace},
-                      RefusalCase{"StoreOnARowClick", 74,
-                                  [](SessionTest& t) {
-                                      GiveWayInTheLastLine(t);
-                                      return t.session.ClickRow(0, true, LineAnswer::Yes);
-                                  },
-                                  editor::kPageFull},
-                      RefusalCase{"StoreOnAccept", 74,
-                                  [](SessionTest& t) {
-                                      GiveWayInTheLastLine(t);
-                                      return t.session.AcceptChange();
-                                  },
-                                  editor::kPageFull}),
+    ::testing::Values(
+        RefusalCase{"InsertWithEndPageInTheLastLine", 74, InsertOnLine10, editor::kPageFull},
+        RefusalCase{"DeleteOfEndPage", 3, DeleteEndPage, editor::kCannotDeleteEndPage},
+        RefusalCase{"PastePastLine74", 72, PasteTwoLines, editor::kNoRoomToPaste},
+        RefusalCase{"ReplacePastLine74", 72, ReplaceOneLineByThree, editor::kNoRoomToReplace},
+        RefusalCase{"StoreOnARowClick", 74,
+                    [](SessionTest& t) { return GiveWayInTheLastLine(t, false); },
+                    editor::kPageFull},
+        RefusalCase{"StoreOnAccept", 74,
+                    [](SessionTest& t) { return GiveWayInTheLastLine(t, true); },
+                    editor::kPageFull}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Input 7 is not fitted after New: a Check Input for it is a problem on pages A and B.
