@@ -6,9 +6,9 @@
 #include <QListWidget>
 
 #include "app/gui/MainWindow.h"
+#include "app/gui/UnattendedDialogs.h"
 #include "model/Program.h"
 #include "tests/app/MemorySettings.h"
-#include "tests/app/gui/QuietDialogs.h"
 #include "tests/support/ProgramFactory.h"
 
 namespace {
@@ -24,7 +24,7 @@ void ShowFullPageA(benchmark::State& state) {
     QApplication app(argc, argv);
     model::Program program;
     testshell::MemorySettings settings;
-    testgui::QuietDialogs dialogs;
+    gui::UnattendedDialogs dialogs;
     gui::MainWindow window(program, settings, dialogs);
     window.show();
     program = testsupport::FullProgram();
@@ -34,7 +34,7 @@ void ShowFullPageA(benchmark::State& state) {
         window.ShowPage(0, 0);
     const auto* list = window.findChild<QListWidget*>(QStringLiteral("lstPage"));
     state.counters["rows"] = list->count();
-    state.counters["error questions"] = dialogs.messages;
+    state.counters["error questions"] = dialogs.Messages();
 }
 BENCHMARK(ShowFullPageA)->Unit(benchmark::kMillisecond);
 

@@ -1,4 +1,5 @@
-// Which page and line the user is working on, and the unsaved edit of that line.
+// Which page and line the user is working on, the unsaved edit of that line, and whether the
+// next page with problems asks before it opens the error log.
 #pragma once
 
 #include <array>
@@ -19,6 +20,14 @@ enum class EditMode {
     Line,    // the user chose a function for this line
     NewEnd,  // the user chose End Page
     End,     // the End Page line was given another function and End Page moved down
+};
+
+// ErrLogState: whether the next page with problems asks before it opens the error log.
+enum class ErrLogState {
+    No,      // no pending log, or the user declined it
+    Yes,     // the user last left the log by picking an entry: open it without asking
+    Cancel,  // the log was closed without picking
+    View,    // set by the I/O setup dialog
 };
 
 struct EditorState {

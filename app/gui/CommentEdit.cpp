@@ -1,10 +1,10 @@
 // The comment box's keys and its re-lay after every change.
 #include "app/gui/CommentEdit.h"
 
-#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QTextBlock>
 
+#include "app/gui/FixedFont.h"
 #include "model/qt/ModelText.h"
 #include "editor/CommentBox.h"
 
@@ -26,7 +26,7 @@ CommentEdit::CommentEdit(QWidget* parent) : QPlainTextEdit(parent) {
     setToolTip(QStringLiteral("Comments for this line."));
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setTabChangesFocus(true);
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont font = FixedPitchFont();
     font.setPointSize(9);
     setFont(font);
     document()->setDocumentMargin(2);
@@ -104,9 +104,11 @@ void CommentEdit::Relay() {
         SetBoxCaret(editor::CaretAfterRelay(laid, p));
     }
     commentGuard_ = true;
-    emit commentChanged();
-    if (!showing_)
+    // A stored comment being shown is the line's own; only the user's changes are reported.
+    if (!showing_) {
+        emit commentChanged();
         emit commentEdited();
+    }
 }
 
 }  // namespace gui

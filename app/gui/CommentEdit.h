@@ -27,7 +27,7 @@ class CommentEdit : public QPlainTextEdit {
     void SetBoxCaret(int p);
 
   signals:
-    // The comment was re-laid; Comment() holds the new comment.
+    // The user's change was re-laid; Comment() holds the new comment.
     void commentChanged();
     // The user typed, deleted or pasted in the box.
     void commentEdited();

@@ -3,10 +3,10 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFontDatabase>
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "app/gui/FixedFont.h"
 #include "model/qt/ModelText.h"
 
 namespace gui {
@@ -17,7 +17,7 @@ ErrorLogWindow::ErrorLogWindow(QWidget* owner) : owner_(owner) {
     setWindowFlag(Qt::Dialog);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("lstErrors"));
-    list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    list_->setFont(FixedPitchFont());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_);
     resize(560, 240);

@@ -1,10 +1,9 @@
-// The main window: its controls, the page listing, row clicks, line operations and commands.
+// The main window: its controls and their wiring, and the page session's answers shown.
 #include "app/gui/MainWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,14 +18,12 @@
 
 #include "app/gui/CommentEdit.h"
 #include "app/gui/ErrorLogWindow.h"
+#include "app/gui/FixedFont.h"
 #include "app/gui/LinkController.h"
 #include "model/qt/ModelText.h"
 #include "app/shell/MainLayout.h"
-#include "editor/EndPage.h"
 #include "editor/qt/FunctionEditor.h"
-#include "editor/StoreLine.h"
 #include "editor/WindowTitle.h"
-#include "model/HardwareConfig.h"
 #include "link/LinkTexts.h"
 #include "model/NewProgram.h"
 #include "model/Program.h"
@@ -35,7 +32,6 @@ namespace gui {
 
 namespace {
 
-constexpr int kMaxPageNameLength = 64;
 constexpr int kProgressRange = 925;  // the records a transfer walks
 
 // Message texts of the core carry CR LF between their lines.
@@ -85,7 +81,7 @@ MainWindow::MainWindow(model::Program& program, shell::SettingsStore& settings, 
     : QMainWindow(parent),
       program_(program),
       dialogs_(dialogs),
-      core_(program, state_),
+      session_(program),
       files_(program, dialogs, settings, *this) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Zolt MCU Programmer"));
@@ -117,7 +113,7 @@ void MainWindow::BuildControls() {
     txtPageName_->setToolTip(QStringLiteral("Name or comments for this page."));
     txtPageName_->installEventFilter(this);
 
-    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const QFont fixed = FixedPitchFont();
     lblLineNum_ = MakeLabel(central_, "lblLineNum", "Line #      Function Data");
     lblLineNum_->setFont(fixed);
     lstPage_ = new QListWidget(central_);
@@ -135,7 +131,7 @@ void MainWindow::BuildControls() {
     lblComment_ = MakeLabel(central_, "lblComment", "Comment");
     txtComment_ = new CommentEdit(central_);
 
-    editor_ = new editor::FunctionEditor(core_, central_);
+    editor_ = new editor::FunctionEditor(session_.Core(), central_);
     editor_->SetErrorReporter([this](QWidget*, const QString& message) {
         dialogs_.Tell(QStringLiteral("Error"), message, MessageIcon::Warning);
     });
@@ -200,14 +196,11 @@ void MainWindow::ConnectCommands() {
     connect(lstPage_, &QListWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         menus_.ListEdit->popup(lstPage_->viewport()->mapToGlobal(at));
     });
-    connect(txtPageName_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        // A page name is not part of the line, so it marks nothing as changed.
-        program_.PageName[state_.CurPage] = model::StorableText(model::FromQString(text));
-    });
+    connect(txtPageName_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { session_.RenamePage(model::FromQString(text)); });
     connect(txtComment_, &CommentEdit::commentChanged, this,
-            [this] { state_.EditComment = txtComment_->Comment(); });
-    connect(txtComment_, &CommentEdit::commentEdited, this,
-            [this] { state_.LineEdited = editor::LineEdit::Yes; });
+            [this] { session_.SetEditComment(txtComment_->Comment()); });
+    connect(txtComment_, &CommentEdit::commentEdited, this, [this] { session_.MarkLineEdited(); });
 
     connect(cmdInsLine_, &QPushButton::clicked, this, &MainWindow::InsertLine);
     connect(cmdDelLine_, &QPushButton::clicked, this, &MainWindow::DeleteLine);
@@ -270,62 +263,44 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-// A double quote cannot be kept in a program file; a name is at most 65 characters typed.
 bool MainWindow::PageNameKeyRefused(const QKeyEvent& key) const {
     const QString text = key.text();
     if (text.size() != 1 || (key.modifiers() & Qt::ControlModifier))
         return false;
-    if (text.front() == QLatin1Char('"'))
-        return true;
-    return text.front() != QLatin1Char('\b') && text.front().unicode() >= 0x20 &&
-           txtPageName_->text().size() > kMaxPageNameLength;
+    const char16_t typed = text.front().unicode();
+    return !editor::PageSession::PageNameKeyAccepted(
+        static_cast<std::size_t>(txtPageName_->text().size()),
+        typed < 0x80 ? static_cast<char>(typed) : '?');
 }
 
 // ----- the page listing
 
 void MainWindow::ShowPage(int page, int line) {
-    state_.CurPage = page;
-    state_.CurLine = line;
-    model::StampFirmwareVersion(program_);
+    const editor::ErrorLogOffer offer = session_.ListPage(page, line);
     ShowTitle();
     lblPage_->setText(QStringLiteral("Page ") + QChar(model::PageLetter(page)));
     txtPageName_->setText(model::ToQString(program_.PageName[page]));
 
     const int top = line == 0 ? 0 : lstPage_->verticalScrollBar()->value();
-    listing_ = model::ListPage(program_, page);
     drawing_ = true;
     lstPage_->clear();
-    for (const model::ListRow& row : listing_.Rows) {
+    for (const model::ListRow& row : session_.Listing().Rows) {
         auto* item = new QListWidgetItem(model::ToQString(row.Text), lstPage_);
         item->setData(Qt::UserRole, row.ItemData);
     }
     drawing_ = false;
 
-    errorLog_->SetRows(listing_.Errors);
-    if (listing_.Errors.empty()) {
-        errLogState_ = ErrLogState::No;
-    } else if (errLogState_ == ErrLogState::Yes ||
-               dialogs_.Message(QStringLiteral("Program Errors"),
-                                QStringLiteral("A possible error was found on this page\n"
-                                               "Do you want to view the error log?"),
-                                MessageIcon::Warning, MessageButtons::YesNo,
-                                Answer::Yes) == Answer::Yes) {
-        errLogState_ = ErrLogState::No;
-        const std::optional<int> picked = errorLog_->Run();
-        if (picked) {
-            errLogState_ = ErrLogState::Yes;
-            SelectRow(*picked);
-        } else if (errLogState_ != ErrLogState::Yes) {
-            errLogState_ = ErrLogState::Cancel;
-        }
+    errorLog_->SetRows(session_.Listing().Errors);
+    if (offer == editor::ErrorLogOffer::Open ||
+        (offer == editor::ErrorLogOffer::Ask &&
+         Ask(editor::kViewErrorLog, MessageButtons::YesNo) == Answer::Yes)) {
+        if (const std::optional<int> row = session_.ErrorLogClosed(errorLog_->Run()))
+            SelectRow(*row);
     }
     lstPage_->verticalScrollBar()->setValue(top);
 
-    if (state_.LineEdited != editor::LineEdit::Saved) {
-        txtComment_->ShowComment(program_.PgmData[state_.CurRecord()].Comment);
-        const int rows = static_cast<int>(listing_.Rows.size());
-        state_.ListRow = std::clamp(state_.ListRow, 0, rows - 1);
-        SelectRow(state_.ListRow);
+    if (const std::optional<int> row = session_.RowAfterListing()) {
+        SelectRow(*row);
         // Also before the window is first shown, so that it opens with the list in focus.
         lstPage_->setFocus();
     }
@@ -337,9 +312,7 @@ void MainWindow::RefreshIOLists() {
 }
 
 void MainWindow::ShowNewProgram() {
-    // Edits of a line of the previous program have no place in this one.
-    state_.LineEdited = editor::LineEdit::No;
-    state_.ListRow = 0;
+    session_.NewProgram();
     RefreshIOLists();
     ShowPage(0, 0);
 }
@@ -384,8 +357,8 @@ void MainWindow::UpdateLinkMenus(comm::CommStateWord state) {
 
 comm::TraceView MainWindow::CurrentTraceView() const {
     comm::TraceView view;
-    view.Page = state_.CurPage + 1;
-    for (const model::ListRow& row : listing_.Rows)
+    view.Page = session_.State().CurPage + 1;
+    for (const model::ListRow& row : session_.Listing().Rows)
         view.RowLines.push_back(row.ItemData);
     view.TraceItem = lstPage_->currentRow();
     return view;
@@ -409,14 +382,6 @@ void MainWindow::SelectRow(int row) {
     RowClick(row, false);
 }
 
-int MainWindow::RowOfLine(int line) const {
-    for (std::size_t i = 0; i < listing_.Rows.size(); ++i) {
-        if (listing_.Rows[i].ItemData == line + 1)
-            return static_cast<int>(i);
-    }
-    return -1;
-}
-
 std::vector<bool> MainWindow::SelectedRows() const {
     std::vector<bool> selected(lstPage_->count());
     for (int i = 0; i < lstPage_->count(); ++i)
@@ -425,250 +390,172 @@ std::vector<bool> MainWindow::SelectedRows() const {
 }
 
 void MainWindow::RowClick(int row, bool userClick) {
-    if (errLogState_ != ErrLogState::Yes && state_.LineEdited == editor::LineEdit::Saved)
-        return;
-    // The user's own click ends the log's "yes"; the program's re-selection of the row an
-    // entry led to does not, so the next page with problems opens the log at once.
-    if (userClick) {
-        errLogState_ = ErrLogState::No;
+    if (userClick)
         link_->ListingChanged();
-    }
-    if (row < 0 || row >= static_cast<int>(listing_.Rows.size()))
-        return;
-    if (listing_.Rows[row].ItemData == 0) {
-        // A comment row belongs to the line above it; the current line stays. The row above
-        // joins the selection once the list has finished its own selection for the click.
-        QTimer::singleShot(0, lstPage_, [this, row] {
-            if (row > 0 && row < lstPage_->count() && listing_.Rows[row].ItemData == 0)
-                lstPage_->item(row - 1)->setSelected(true);
-        });
+    const editor::Reply reply = WithLineAnswer(
+        [&](editor::LineAnswer answer) { return session_.ClickRow(row, userClick, answer); });
+    if (reply.Then != editor::Reply::Kind::Stored) {
+        Show(reply);
         return;
     }
-    int line = listing_.Rows[row].ItemData - 1;
-    if (state_.LineEdited == editor::LineEdit::Yes) {
-        const Answer answer = AskAboutLineEdits();
-        if (answer == Answer::Cancel)
-            return;
-        if (answer == Answer::Yes) {
-            if (!StoreCurrentLine())
-                return;
-            // The stored line's comment may have gained or lost rows, or the line made End
-            // Page and cut the page short: find the clicked line again.
-            row = RowOfLine(line);
-            if (row < 0) {
-                row = static_cast<int>(listing_.Rows.size()) - 1;
-                line = listing_.Rows[row].ItemData - 1;
-            }
-        }
-    }
-    if (state_.LineEdited == editor::LineEdit::Saved) {
-        drawing_ = true;
-        lstPage_->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-        drawing_ = false;
-        state_.LineEdited = editor::LineEdit::No;
-    }
-    state_.CurLine = line;
-    state_.ListRow = row;
-    LoadStoredLine();
-}
-
-void MainWindow::LoadStoredLine() {
-    const model::PgmRecord& record = program_.PgmData[state_.CurRecord()];
-    for (int i = 0; i < 4; ++i)
-        state_.EditCode[i] = record.Code[i];
-    txtComment_->ShowComment(record.Comment);
-    state_.EditComment = record.Comment;
-    editor_->LoadLine();
-    state_.LineEdited = editor::LineEdit::No;
-}
-
-Answer MainWindow::AskAboutLineEdits() {
-    return dialogs_.Message(QStringLiteral("Save Changes"),
-                            QStringLiteral("You have unsaved changes on this line\n"
-                                           "Do you want to save them now?"),
-                            MessageIcon::Warning, MessageButtons::YesNoCancel, Answer::Yes);
-}
-
-bool MainWindow::StoreCurrentLine() {
-    if (editor::StoreLine(program_, state_) == editor::StoreResult::PageFull) {
-        Warn("Insert Line", QStringLiteral("Sorry, this page is full"));
-        return false;
-    }
-    txtComment_->ShowComment(program_.PgmData[state_.CurRecord()].Comment);
-    ShowPage(state_.CurPage, state_.CurLine);
-    return true;
-}
-
-bool MainWindow::SettleLineEdits() {
-    if (state_.LineEdited != editor::LineEdit::Yes)
-        return true;
-    const Answer answer = AskAboutLineEdits();
-    if (answer == Answer::Cancel)
-        return false;
-    if (answer == Answer::Yes &&
-        editor::StoreLine(program_, state_) == editor::StoreResult::PageFull) {
-        Warn("Insert Line", QStringLiteral("Sorry, this page is full"));
-        return false;
-    }
-    state_.LineEdited = editor::LineEdit::No;
-    return true;
+    ShowStoredLine();
+    Show(session_.ReturnToLine(reply.Line));
 }
 
 void MainWindow::ChangePage(int page) {
-    if (state_.LineEdited == editor::LineEdit::Yes) {
-        const Answer answer = AskAboutLineEdits();
-        if (answer == Answer::Cancel)
-            return;
-        if (answer == Answer::Yes && !StoreCurrentLine())
-            return;
-        state_.LineEdited = editor::LineEdit::No;
+    const editor::Reply reply = WithLineAnswer(
+        [&](editor::LineAnswer answer) { return session_.ChangePage(page, answer); });
+    if (reply.Then != editor::Reply::Kind::Stored) {
+        Show(reply);
+        return;
     }
-    state_.ListRow = 0;
-    ShowPage(page, 0);
+    ShowStoredLine();
+    Show(session_.OpenPage(page));
+}
+
+editor::Reply MainWindow::WithLineAnswer(
+    const std::function<editor::Reply(editor::LineAnswer)>& call) {
+    const editor::Reply reply = call(editor::LineAnswer::NotAsked);
+    if (reply.Then != editor::Reply::Kind::AskAboutLine)
+        return reply;
+    switch (Ask(editor::kSaveChanges, MessageButtons::YesNoCancel)) {
+        case Answer::Yes:
+            return call(editor::LineAnswer::Yes);
+        case Answer::No:
+            return call(editor::LineAnswer::No);
+        case Answer::Ok:
+        case Answer::Cancel:
+            break;
+    }
+    return call(editor::LineAnswer::Cancel);
+}
+
+void MainWindow::Show(const editor::Reply& reply) {
+    using Kind = editor::Reply::Kind;
+    switch (reply.Then) {
+        case Kind::Warn:
+            Warn(reply.Message);
+            return;
+        case Kind::ConfirmDelete:
+            if (Ask(reply.Message, MessageButtons::YesNo) == Answer::Yes)
+                Show(session_.ConfirmDelete());
+            return;
+        case Kind::BoxOverLimit:
+            ShowBoxOverLimit(reply);
+            return;
+        case Kind::Redraw:
+            ShowPage(session_.State().CurPage, session_.State().CurLine);
+            return;
+        case Kind::CommentRow:
+            // The row above joins the selection once the list has finished its own selection
+            // for the click.
+            QTimer::singleShot(0, lstPage_, [this, row = reply.Row] {
+                const auto& rows = session_.Listing().Rows;
+                if (row > 0 && row < lstPage_->count() && rows[row].ItemData == 0)
+                    lstPage_->item(row - 1)->setSelected(true);
+            });
+            return;
+        case Kind::LineLoaded:
+            if (reply.Reselect) {
+                drawing_ = true;
+                lstPage_->setCurrentRow(reply.Row, QItemSelectionModel::ClearAndSelect);
+                drawing_ = false;
+            }
+            ShowLoadedLine();
+            return;
+        case Kind::Done:
+        case Kind::AskAboutLine:
+        case Kind::Stored:
+            return;
+    }
+}
+
+void MainWindow::ShowStoredLine() {
+    txtComment_->ShowComment(session_.CurrentRecord().Comment);
+    ShowPage(session_.State().CurPage, session_.State().CurLine);
+}
+
+void MainWindow::ShowLoadedLine() {
+    txtComment_->ShowComment(session_.CurrentRecord().Comment);
+    editor_->ShowView();
+}
+
+// The box's own leaving check has already spoken when the focus is back in the box; otherwise
+// the message comes from here.
+void MainWindow::ShowBoxOverLimit(const editor::Reply& reply) {
+    auto* box = editor_->findChild<QLineEdit*>(QString::fromLatin1(editor::FieldName(reply.Box)));
+    if (box->hasFocus())
+        return;
+    dialogs_.Tell(model::ToQString(reply.Message.Title), model::ToQString(reply.Message.Text),
+                  MessageIcon::Warning);
+    box->setFocus();
+    box->selectAll();
+}
+
+Answer MainWindow::Ask(const editor::Notice& notice, MessageButtons buttons) {
+    return dialogs_.Message(model::ToQString(notice.Title), MessageText(notice.Text), MessageIcon::Warning,
+                            buttons, Answer::Yes);
+}
+
+void MainWindow::Warn(const editor::Notice& notice) {
+    dialogs_.Tell(model::ToQString(notice.Title), MessageText(notice.Text), MessageIcon::Warning);
 }
 
 // ----- line operations
 
-void MainWindow::Warn(const char* title, const QString& text) {
-    dialogs_.Tell(QString::fromLatin1(title), text, MessageIcon::Warning);
-}
-
 void MainWindow::InsertLine() {
-    if (!SettleLineEdits())
-        return;
-    const editor::LineOpResult result =
-        editor::InsertLine(program_, state_.CurPage, state_.CurLine);
-    if (result == editor::LineOpResult::PageFull) {
-        Warn("Insert Line", QStringLiteral("Sorry, this page is full"));
-        return;
-    }
-    if (result != editor::LineOpResult::Done)
-        return;
-    ShowPage(state_.CurPage, state_.CurLine);
-    if (isVisible())
-        lstPage_->setFocus();
+    Show(WithLineAnswer([this](editor::LineAnswer answer) { return session_.InsertLine(answer); }));
 }
 
 void MainWindow::DeleteLine() {
-    if (!SettleLineEdits())
-        return;
-    if (program_.PgmData[state_.CurRecord()].F() == editor::kEndPageCode) {
-        Warn("Delete Line", QStringLiteral("Cannot delete End Page"));
-        return;
-    }
-    const QString question =
-        MessageText(editor::DeleteQuestion(program_, state_.CurPage, state_.CurLine));
-    if (dialogs_.Message(QStringLiteral("Delete Line"), question, MessageIcon::Warning,
-                         MessageButtons::YesNo, Answer::Yes) != Answer::Yes) {
-        return;
-    }
-    if (editor::DeleteLine(program_, state_.CurPage, state_.CurLine) ==
-        editor::LineOpResult::Done) {
-        ShowPage(state_.CurPage, state_.CurLine);
-    }
+    Show(WithLineAnswer([this](editor::LineAnswer answer) { return session_.DeleteLine(answer); }));
 }
 
 void MainWindow::CopyLines() {
-    const auto run =
-        editor::FindSelectionRun(program_, state_.CurPage, listing_.Rows, SelectedRows());
-    if (!run)
-        return;
-    editor::CopyLines(program_, state_.CurPage, *run, clipboard_);
-    EnablePaste();
+    session_.CopyLines(SelectedRows());
+    ShowPasteItems();
 }
 
 void MainWindow::CutLines() {
     const std::vector<bool> selected = SelectedRows();
-    const std::optional<int> firstRow = editor::FirstSelectedLineRow(listing_.Rows, selected);
-    if (!firstRow || !SettleLineEdits())
-        return;
-    const auto run = editor::FindSelectionRun(program_, state_.CurPage, listing_.Rows, selected);
-    state_.CurLine = run->FirstLine;
-    editor::CutLines(program_, state_.CurPage, *run, clipboard_);
-    // The line after the cut block now stands where the block began.
-    state_.ListRow = *firstRow;
-    EnablePaste();
-    ShowPage(state_.CurPage, state_.CurLine);
+    const editor::Reply reply = WithLineAnswer(
+        [&](editor::LineAnswer answer) { return session_.CutLines(selected, answer); });
+    ShowPasteItems();
+    Show(reply);
 }
 
 void MainWindow::PasteLines() {
-    const std::optional<int> firstRow = editor::FirstSelectedLineRow(listing_.Rows, SelectedRows());
-    if (!firstRow || !clipboard_.HasContent() || !SettleLineEdits())
-        return;
-    const int line = listing_.Rows[*firstRow].ItemData - 1;
-    if (editor::PasteLines(program_, state_.CurPage, line, clipboard_) ==
-        editor::LineOpResult::NoRoomToPaste) {
-        Warn("Insert Lines", QStringLiteral("There are not enough lines available on this page\n"
-                                            "to complete the insert operation"));
-        return;
-    }
-    state_.CurLine = line;
-    state_.ListRow = *firstRow;
-    ShowPage(state_.CurPage, state_.CurLine);
+    const std::vector<bool> selected = SelectedRows();
+    Show(WithLineAnswer(
+        [&](editor::LineAnswer answer) { return session_.PasteLines(selected, answer); }));
 }
 
 void MainWindow::ReplaceLines() {
     const std::vector<bool> selected = SelectedRows();
-    if (!clipboard_.HasContent() || !editor::FirstSelectedLineRow(listing_.Rows, selected) ||
-        !SettleLineEdits()) {
-        return;
-    }
-    const auto run = editor::FindSelectionRun(program_, state_.CurPage, listing_.Rows, selected);
-    if (editor::ReplaceLines(program_, state_.CurPage, *run, clipboard_) ==
-        editor::LineOpResult::NoRoomToReplace) {
-        Warn("Replace Lines", QStringLiteral("There are not enough lines available on this page\n"
-                                             "to complete the replace operation"));
-        return;
-    }
-    state_.CurLine = run->FirstLine;
-    ShowPage(state_.CurPage, state_.CurLine);
+    Show(WithLineAnswer(
+        [&](editor::LineAnswer answer) { return session_.ReplaceLines(selected, answer); }));
 }
 
-void MainWindow::EnablePaste() {
-    menus_.ListEditPaste->setEnabled(true);
-    menus_.ListEditReplace->setEnabled(true);
-}
-
-// A time, count or line box over its limit keeps the line from being stored, whichever way
-// the user accepts it. The box's own leaving check has already spoken when the focus is back
-// in the box; otherwise the message comes from here.
-bool MainWindow::BoxesWithinLimits() {
-    for (editor::FieldId id : {editor::FieldId::TimeCount, editor::FieldId::LineMisc}) {
-        if (!core_.View()[id].Visible)
-            continue;
-        const std::optional<std::string> message = core_.CheckBeforeAccept(id);
-        if (!message)
-            continue;
-        auto* box = editor_->findChild<QLineEdit*>(QString::fromLatin1(editor::FieldName(id)));
-        if (!box->hasFocus()) {
-            dialogs_.Tell(QStringLiteral("Error"), model::ToQString(*message), MessageIcon::Warning);
-            box->setFocus();
-            box->selectAll();
-        }
-        return false;
-    }
-    return true;
+void MainWindow::ShowPasteItems() {
+    menus_.ListEditPaste->setEnabled(session_.CanPaste());
+    menus_.ListEditReplace->setEnabled(session_.CanPaste());
 }
 
 void MainWindow::AcceptChange() {
-    if (state_.LineEdited == editor::LineEdit::No || !BoxesWithinLimits() || !StoreCurrentLine())
+    const editor::Reply reply = session_.AcceptChange();
+    if (reply.Then != editor::Reply::Kind::Stored) {
+        Show(reply);
         return;
-    const int rows = static_cast<int>(listing_.Rows.size());
-    int row = state_.ListRow;
-    // After End Page gave way, accepting moves on to the End Page below, so that lines can be
-    // added one after another.
-    if (state_.Mode == editor::EditMode::End && state_.CurLine < state_.PageLast())
-        ++row;
-    while (row < rows - 1 && listing_.Rows[row].ItemData == 0)
-        ++row;
-    state_.LineEdited = editor::LineEdit::No;
-    SelectRow(std::clamp(row, 0, rows - 1));
+    }
+    ShowStoredLine();
+    SelectRow(session_.RowAfterAccept());
     if (isVisible())
         lstPage_->setFocus();
 }
 
 void MainWindow::CancelChange() {
-    LoadStoredLine();
+    session_.CancelChange();
+    ShowLoadedLine();
 }
 
 }  // namespace gui

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,12 +11,9 @@
 #include "app/gui/Dialogs.h"
 #include "app/gui/FileCommands.h"
 #include "app/gui/MainMenus.h"
-#include "editor/EditorState.h"
-#include "editor/FunctionEditorCore.h"
-#include "editor/LineOperations.h"
+#include "editor/PageSession.h"
 #include "link/LinkState.h"
 #include "link/TraceView.h"
-#include "model/PageListing.h"
 
 class QLabel;
 class QLineEdit;
@@ -39,14 +37,6 @@ class CommentEdit;
 class ErrorLogWindow;
 class LinkController;
 
-// ErrLogState: whether the next page with problems asks before it opens the error log.
-enum class ErrLogState {
-    No,      // no pending log, or the user declined it
-    Yes,     // the user last left the log by picking an entry: open it without asking
-    Cancel,  // the log was closed without picking
-    View,    // set by the I/O setup dialog
-};
-
 class MainWindow : public QMainWindow, public FileCommandHost {
     Q_OBJECT
 
@@ -57,8 +47,7 @@ class MainWindow : public QMainWindow, public FileCommandHost {
     ~MainWindow() override;
 
     FileCommands& Files() { return files_; }
-    const editor::EditorState& State() const { return state_; }
-    ErrLogState ErrorLogState() const { return errLogState_; }
+    const editor::PageSession& Session() const { return session_; }
 
     // ShowPage: lists page `page` (0..5) with line `line` current, checks every line, offers
     // the error log and selects row ListRow, which loads its line into the editor.
@@ -102,21 +91,24 @@ class MainWindow : public QMainWindow, public FileCommandHost {
     void ConnectLinkCommands();
     void PlaceControls();
 
-    // The row click: chooses the line on `row` as the current line. userClick: the user
-    // clicked, rather than the program selecting the row.
+    // The row click: what the session makes of it, shown. userClick: the user clicked, rather
+    // than the program selecting the row.
     void RowClick(int row, bool userClick);
     // Selects a row as the program does; that acts as a row click.
     void SelectRow(int row);
-    int RowOfLine(int line) const;
     std::vector<bool> SelectedRows() const;
-    void LoadStoredLine();
 
-    // StoreLine, then the page redrawn; false when the store was refused.
-    bool StoreCurrentLine();
-    Answer AskAboutLineEdits();
-    // Before a line operation: unsaved edits of the current line are stored where the line
-    // stands, or dropped, as the user answers; false when the user cancelled.
-    bool SettleLineEdits();
+    // Makes a session call; when the session wants the answer to the "Save Changes" question,
+    // asks it and makes the call again with the answer. The one place the window asks it.
+    editor::Reply WithLineAnswer(const std::function<editor::Reply(editor::LineAnswer)>& call);
+    // Shows what a session call left to show or ask; a Stored reply is its caller's.
+    void Show(const editor::Reply& reply);
+    // The current line just stored: its comment and the page shown again.
+    void ShowStoredLine();
+    // The current line just loaded: its comment and the editor's fields.
+    void ShowLoadedLine();
+    void ShowBoxOverLimit(const editor::Reply& reply);
+    void ShowPasteItems();
 
     void InsertLine();
     void DeleteLine();
@@ -124,22 +116,17 @@ class MainWindow : public QMainWindow, public FileCommandHost {
     void CutLines();
     void PasteLines();
     void ReplaceLines();
-    bool BoxesWithinLimits();
     void AcceptChange();
     void CancelChange();
-    void EnablePaste();
 
-    void Warn(const char* title, const QString& text);
+    Answer Ask(const editor::Notice& notice, MessageButtons buttons);
+    void Warn(const editor::Notice& notice);
     bool PageNameKeyRefused(const QKeyEvent& key) const;
 
     model::Program& program_;
     Dialogs& dialogs_;
-    editor::EditorState state_;
-    editor::FunctionEditorCore core_;
-    editor::LineClipboard clipboard_;
+    editor::PageSession session_;
     FileCommands files_;
-    ErrLogState errLogState_ = ErrLogState::No;
-    model::PageListing listing_;
     bool drawing_ = false;        // rows are being selected by the program, not clicked
     bool rowChangeSeen_ = false;  // the press under way already moved the current row
     bool exiting_ = false;

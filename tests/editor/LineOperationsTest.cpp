@@ -12,17 +12,12 @@ using editor::LineOpResult;
 using testpage::Lines;
 using testpage::ProgramWithLines;
 
-// The run the user selects by dragging over lines first..last (offsets) with their comments.
+// The run the user selects by dragging over lines first..last (offsets) with their comments, on
+// a page of numbered lines (one comment row to each).
 editor::LineRun RowsRun(const model::Program& program, int page, int first, int last) {
     const auto rows = model::ListPage(program, page).Rows;
-    std::vector<bool> selected(rows.size());
-    int line = 0;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (rows[i].ItemData > 0)
-            line = rows[i].ItemData - 1;
-        selected[i] = line >= first && line <= last;
-    }
-    const auto run = editor::FindSelectionRun(program, page, rows, selected);
+    const auto run = editor::FindSelectionRun(
+        program, page, rows, testpage::Selected(rows.size(), 2 * first, 2 * last + 1));
     EXPECT_TRUE(run.has_value());
     return run.value_or(editor::LineRun{0, 0, 0, false});
 }

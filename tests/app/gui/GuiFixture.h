@@ -14,7 +14,6 @@
 #include <deque>
 #include <memory>
 #include <optional>
-#include <string>
 
 #include "app/gui/CommentEdit.h"
 #include "app/gui/Dialogs.h"
@@ -38,18 +37,14 @@ class ScriptedDialogs : public gui::Dialogs {
     gui::Answer Message(const QString& title, const QString& text, gui::MessageIcon,
                         gui::MessageButtons buttons, gui::Answer) override {
         shown.push_back({title, text, buttons});
-        if (!answers.empty()) {
-            const gui::Answer answer = answers.front();
-            answers.pop_front();
-            return answer;
-        }
-        return gui::SafestAnswer(buttons);
+        return Next(answers, gui::SafestAnswer(buttons));
     }
     std::optional<QString> OpenFileName(const gui::FileDialogRequest& request) override {
-        return NextFile(request);
+        fileDialogs.push_back(request);
+        return Next(files, std::optional<QString>());
     }
     std::optional<QString> SaveFileName(const gui::FileDialogRequest& request) override {
-        return NextFile(request);
+        return OpenFileName(request);
     }
 
     QStringList Titles() const {
@@ -65,13 +60,13 @@ class ScriptedDialogs : public gui::Dialogs {
     std::vector<gui::FileDialogRequest> fileDialogs;
 
   private:
-    std::optional<QString> NextFile(const gui::FileDialogRequest& request) {
-        fileDialogs.push_back(request);
-        if (files.empty())
-            return std::nullopt;
-        auto file = files.front();
-        files.pop_front();
-        return file;
+    template <typename T>
+    static T Next(std::deque<T>& queue, T otherwise) {
+        if (queue.empty())
+            return otherwise;
+        T next = queue.front();
+        queue.pop_front();
+        return next;
     }
 };
 
@@ -89,9 +84,9 @@ class MainWindowTest : public ::testing::Test {
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
-
     QListWidget* List() { return Find<QListWidget>("lstPage"); }
     gui::CommentEdit* Comment() { return Find<gui::CommentEdit>("txtComment"); }
+    const editor::EditorState& State() const { return window->Session().State(); }
 
     QStringList Rows() {
         QStringList rows;
@@ -110,26 +105,21 @@ class MainWindowTest : public ::testing::Test {
 
     // A click on a row, as the mouse gives it.
     void ClickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QListWidget* list = List();
-        const QRect rect = list->visualItemRect(list->item(row));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, rect.center());
+        const QRect rect = List()->visualItemRect(List()->item(row));
+        QTest::mouseClick(List()->viewport(), Qt::LeftButton, modifiers, rect.center());
         QApplication::processEvents();
     }
-
     void Press(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
-
     void Trigger(const char* action) {
         QAction* found = Find<QAction>(action);
         ASSERT_TRUE(found->isEnabled()) << action;
         found->trigger();
     }
-
     // Types into the comment box at its end.
     void TypeComment(const QString& keys) {
-        gui::CommentEdit* box = Comment();
-        box->setFocus();
-        box->moveCursor(QTextCursor::End);
-        QTest::keyClicks(box, keys);
+        Comment()->setFocus();
+        Comment()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(Comment(), keys);
     }
 
     model::Program program;
@@ -137,5 +127,10 @@ class MainWindowTest : public ::testing::Test {
     ScriptedDialogs dialogs;
     std::unique_ptr<gui::MainWindow> window;
 };
+
+// Row of line n (1-based) on a page of numbered lines: each line has one comment row.
+inline int RowOf(int line) {
+    return 2 * (line - 1);
+}
 
 }  // namespace testgui

@@ -54,42 +54,6 @@ TEST_F(Startup, FirstStartWelcomesOnceAndStampsTheVersion) {
     EXPECT_TRUE(dialogs.shown.empty());  // no connect question on a first start
 }
 
-TEST_F(Startup, WelcomeLinesAndHiddenCheckBox) {
-    settings.values[{"Key", "RunMode"}] = "install";
-    bool checked = false;
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [&, poll] {
-        QWidget* welcome = Shown("frmWelcome");
-        if (welcome == nullptr)
-            return;
-        EXPECT_FALSE(window.isEnabled());
-        auto* first = welcome->findChild<QLabel*>(QStringLiteral("lblWelcm1"));
-        EXPECT_EQ(first->text(), "Welcome to the Zolt Programmer");
-        EXPECT_TRUE(first->font().bold());
-        EXPECT_EQ(first->font().pointSize(), 14);
-        EXPECT_EQ(welcome->findChild<QLabel*>(QStringLiteral("lblWelcm3"))->text(),
-                  "Would you like to take an introductory tour?");
-        EXPECT_FALSE(welcome->findChild<QWidget*>(QStringLiteral("chkWelcm"))->isVisible());
-        EXPECT_EQ(welcome->findChild<QPushButton*>(QStringLiteral("cmdWelcm1"))->text(), "Yes");
-        checked = true;
-        QTest::mouseClick(welcome->findChild<QPushButton*>(QStringLiteral("cmdWelcm1")),
-                          Qt::LeftButton);
-        poll->deleteLater();
-    });
-    poll->start(10);
-    gui::StartupSequence(window, settings, "", "", {0, 0}).Run();
-    EXPECT_TRUE(checked);
-    EXPECT_FALSE(settings.Has("Key", "RunMode"));
-}
-
-TEST_F(Startup, OrdinaryStartWithoutPortShowsNothingMore) {
-    settings.values[{"Key", "Key"}] = "2.2.1";
-    gui::StartupSequence(window, settings, "", "", {0, 0}).Run();
-    EXPECT_EQ(Shown("frmWelcome"), nullptr);
-    EXPECT_EQ(settings.saves, 0);
-    EXPECT_TRUE(window.isVisible());
-}
-
 TEST_F(Startup, OrdinaryStartWithAPortOffersToConnect) {
     settings.values[{"Key", "Key"}] = "2.2.1";
     settings.values[{"Communications", "Port"}] = "3";

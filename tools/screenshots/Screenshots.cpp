@@ -1,24 +1,27 @@
 // gui-screenshots FOLDER: draws the main window offscreen on a new program, on a small plant
 // program with comments, with a Timer, a Counter compare and an analog output line in the
 // editor, and running the plant program on an emulated MCU with its traced line highlighted,
-// and writes each as a PNG into FOLDER.
+// and writes each as a PNG into FOLDER. The settings it makes live in a folder of its own, so
+// that the user's stay as they are.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QPixmap>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <cstdio>
 
 #include "app/gui/LinkController.h"
 #include "app/gui/MainWindow.h"
+#include "app/gui/QtSettingsStore.h"
+#include "app/gui/UnattendedDialogs.h"
 #include "app/sim/SimFiles.h"
 #include "app/sim/UnitThread.h"
 #include "model/HardwareConfig.h"
 #include "model/Program.h"
 #include "model/ProgramChecksum.h"
-#include "tests/app/MemorySettings.h"
-#include "tests/app/gui/QuietDialogs.h"
 
 namespace {
 
@@ -91,7 +94,7 @@ bool WaitFor(Done done) {
 // Connects to an MCU emulated on a pseudo-terminal that holds the program, runs it, and waits
 // until the trace has highlighted line 3.
 bool RunOnEmulatedMcu(gui::MainWindow& window, model::Program& program,
-                      testshell::MemorySettings& settings) {
+                      shell::SettingsStore& settings) {
     model::StoreProgramChecksum(program);
     sim::UnitSetup setup;
     setup.Memory = sim::ImageOfProgram(program);
@@ -100,8 +103,8 @@ bool RunOnEmulatedMcu(gui::MainWindow& window, model::Program& program,
     sim::UnitThread unit(setup, false);
     if (!unit.Error().empty())
         return false;
-    settings.values[{"Communications", "Port"}] = "1";
-    settings.values[{"Communications", "Device1"}] = unit.DevicePath();
+    settings.Save("Communications", "Port", "1");
+    settings.Save("Communications", "Device1", unit.DevicePath());
     window.Link().Connect();
     auto* mode = window.findChild<QLabel*>(QStringLiteral("lblMode"));
     if (!WaitFor([&] { return mode->text() == QStringLiteral("Connected to MCU"); }))
@@ -126,9 +129,11 @@ int main(int argc, char** argv) {
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder);
 
+    const QTemporaryDir settingsFolder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
     model::Program program;
-    testshell::MemorySettings settings;
-    testgui::QuietDialogs dialogs;
+    gui::QtSettingsStore settings;
+    gui::UnattendedDialogs dialogs;
     gui::MainWindow window(program, settings, dialogs);
     window.resize(960, 680);
     window.show();
