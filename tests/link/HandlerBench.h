@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "link/ReceiveHandler.h"
@@ -20,13 +21,6 @@ class FakeHost : public comm::ReceiveHost {
     void StopCommTimer() override { Timer = 0; }
     bool CommTimerRunning() const override { return Timer != 0; }
     void SetLineSpeed(int baud) override { Baud = baud; }
-
-    // What went out since the last call.
-    Bytes Take() {
-        Bytes out;
-        out.swap(Sent);
-        return out;
-    }
 
     Bytes Sent;
     comm::Millis Timer = 0;  // the interval tmrComm was started with; 0 while it is stopped
@@ -47,6 +41,8 @@ class HandlerTest : public ::testing::Test {
         host.Timer = 0;
         handler.CommTick();
     }
+    // What went out since the last call.
+    Bytes Sent() { return std::exchange(host.Sent, {}); }
     comm::CommStateWord State() const { return handler.State().CommState; }
 
     FakeHost host;

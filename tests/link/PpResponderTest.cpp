@@ -10,16 +10,17 @@ namespace linktest {
 namespace {
 
 using comm::PpResponder;
-namespace texts = comm::texts;
+namespace t = comm::texts;
 
+// A Pocket Programmer connected; line 1 of page A is 1, 3, 1, 5.
 class PpTest : public HandlerTest {
   protected:
     PpTest() {
         model::MakeNewProgram(program);
-        program.PgmData[0].Code = {1, 0x03, 1, 5};
+        program.PgmData[0].Code = {1, 3, 1, 5};
         handler.Pp().AttachProgram(&program);
         Feed({0xAA, 0x0F, 0x01, 0xBA});
-        host.Take();
+        Sent();
     }
     void Send(uint8_t command, uint8_t page, uint8_t offset, const comm::LineBytes& line) {
         const comm::Frame message = comm::MakePpMessage(command, page, offset, line);
@@ -28,44 +29,20 @@ class PpTest : public HandlerTest {
     model::Program program;
 };
 
-TEST_F(PpTest, EachMessageIsAnsweredAtOnce) {
+TEST_F(PpTest, EachMessageIsAnsweredAtOnceAndOnlyARightOneKeepsTheTransferOpen) {
+    const std::array<int16_t, 4> kept{}, stored{10, 20, 30, 40};
     const struct {
-        const char* edge;
         Bytes message;
         Bytes answer;
-        bool stored;  // bytes 3..6 went into record 305
+        std::array<int16_t, 4> line305;
         const char* status;
         int progress;
-        comm::Millis timer;
+        bool open;  // tmrComm restarted
     } rows[] = {
-        {"line sent with a wrong sum",
-         {1, 2, 5, 10, 20, 30, 40, 109},
-         {108},
-         false,
-         texts::kReadingData,
-         0,
-         PpResponder::kQuiet},
-        {"line sent",
-         {1, 2, 5, 10, 20, 30, 40, 108},
-         {108},
-         true,
-         texts::kReadingData,
-         305,
-         PpResponder::kQuiet},
-        {"line asked for with a wrong sum",
-         {2, 1, 0, 0, 0, 0, 0, 4},
-         {3, 1, 3, 1, 5},
-         false,
-         "",
-         0,
-         0},
-        {"line asked for",
-         {2, 1, 0, 0, 0, 0, 0, 3},
-         {3, 1, 3, 1, 5},
-         false,
-         texts::kSendingData,
-         0,
-         PpResponder::kQuiet},
+        {{1, 2, 5, 10, 20, 30, 40, 108}, {108}, stored, t::kReadingData, 305, true},
+        {{1, 2, 5, 10, 20, 30, 40, 109}, {108}, kept, t::kReadingData, 0, true},
+        {{2, 1, 0, 0, 0, 0, 0, 3}, {3, 1, 3, 1, 5}, kept, t::kSendingData, 0, true},
+        {{2, 1, 0, 0, 0, 0, 0, 4}, {3, 1, 3, 1, 5}, kept, "", 0, false},
     };
     for (const auto& row : rows) {
         program.PgmData[305].Code = {};
@@ -73,30 +50,23 @@ TEST_F(PpTest, EachMessageIsAnsweredAtOnce) {
         seen.Transfer.clear();
         seen.LastProgress = 0;
         Feed(row.message);
-        EXPECT_EQ(host.Take(), row.answer) << row.edge;
-        EXPECT_EQ(program.PgmData[305].Code,
-                  (row.stored ? std::array<int16_t, 4>{10, 20, 30, 40} : std::array<int16_t, 4>{}))
-            << row.edge;
-        EXPECT_EQ(seen.Transfer, row.status) << row.edge;
-        EXPECT_EQ(seen.LastProgress, row.progress) << row.edge;
-        EXPECT_EQ(host.Timer, row.timer) << row.edge;
+        const std::string message = ::testing::PrintToString(row.message);
+        EXPECT_EQ(Sent(), row.answer) << message;
+        EXPECT_EQ(program.PgmData[305].Code, row.line305) << message;
+        EXPECT_EQ(seen.Transfer, row.status) << message;
+        EXPECT_EQ(seen.LastProgress, row.progress) << message;
+        EXPECT_EQ(host.Timer, row.open ? PpResponder::kQuiet : 0) << message;
     }
 }
 
 TEST_F(PpTest, LinesOutsideTheImageAndUnknownCommandsAreNotAnswered) {
     const model::Program before = program;
-    const Bytes messages[] = {
-        {1, 7, 151, 1, 2, 3, 4, 0},  // record 951
-        {2, 8, 0, 0, 0, 0, 0, 0},    // no page 8
-        {1, 0, 0, 1, 2, 3, 4, 0},    // no page 0
-        {3, 1, 0, 0, 0, 0, 0, 0},    // no command 3
-    };
-    for (Bytes message : messages) {
-        message[7] = comm::Sum8(message.data(), 7);
-        Feed(message);
-        EXPECT_TRUE(host.Take().empty());
-        EXPECT_EQ(handler.State().RxCount, 0u);
-    }
+    Send(1, 7, 151, {1, 2, 3, 4});  // record 951
+    Send(2, 8, 0, {});              // no page 8
+    Send(1, 0, 0, {1, 2, 3, 4});    // no page 0
+    Send(3, 1, 0, {});              // no command 3
+    EXPECT_TRUE(Sent().empty());
+    EXPECT_EQ(handler.State().RxCount, 0u);
     EXPECT_TRUE(program.SameContent(before));
     EXPECT_EQ(host.Timer, 0);
 }
@@ -105,11 +75,9 @@ TEST_F(PpTest, LinesOutsideTheImageAndUnknownCommandsAreNotAnswered) {
 // that came (the window then refreshes its I/O lists); a send only hides the status.
 TEST_F(PpTest, EndOfTransferChecksAndRefreshesOnlyAReceivedProgram) {
     const struct {
-        const char* edge;
         bool receive;
         bool checksumRight;
-    } rows[] = {
-        {"receive", true, true}, {"receive, wrong checksum", true, false}, {"send", false, true}};
+    } rows[] = {{true, true}, {true, false}, {false, true}};
     for (const auto& row : rows) {
         seen = {};
         model::MakeNewProgram(program);
@@ -121,17 +89,19 @@ TEST_F(PpTest, EndOfTransferChecksAndRefreshesOnlyAReceivedProgram) {
             Send(2, 1, 0, {});
         }
         Tick();
-        EXPECT_TRUE(handler.Pp().Tally().Ended) << row.edge;
-        EXPECT_FALSE(seen.TransferVisible) << row.edge;
-        EXPECT_EQ(seen.Messages.size(), row.checksumRight ? 0u : 1u) << row.edge;
+        const std::string edge = (row.receive ? "receive" : "send") +
+                                 std::string(row.checksumRight ? "" : ", checksum wrong");
+        EXPECT_TRUE(handler.Pp().Tally().Ended) << edge;
+        EXPECT_FALSE(seen.TransferVisible) << edge;
+        ASSERT_EQ(seen.Messages.size(), row.checksumRight ? 0u : 1u) << edge;
         if (!row.checksumRight) {
-            EXPECT_EQ(seen.Messages[0].Title, texts::kChecksumErrorTitle);
-            EXPECT_EQ(seen.Messages[0].Text, texts::kDataTransferError);
+            EXPECT_EQ(seen.Messages[0].Title, t::kChecksumErrorTitle);
+            EXPECT_EQ(seen.Messages[0].Text, t::kDataTransferError);
         }
-        EXPECT_EQ(seen.Replaced, row.receive ? 1 : 0) << row.edge;
+        EXPECT_EQ(seen.Replaced, row.receive ? 1 : 0) << edge;
         EXPECT_EQ(program.IOType[21][hardware::kInput],
                   row.receive ? hardware::kDigital : hardware::kNotInstalled)
-            << row.edge;
+            << edge;
     }
 }
 

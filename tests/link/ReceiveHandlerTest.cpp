@@ -6,63 +6,47 @@
 namespace linktest {
 namespace {
 
-using comm::CommStateWord;
-namespace texts = comm::texts;
+using S = comm::CommStateWord;
+namespace t = comm::texts;
 
 TEST_F(HandlerTest, IdentificationIsAnsweredWithThePcsSumAndConnectsOnlyWhenValid) {
     const struct {
-        const char* edge;
-        Bytes in;  // from a reset; may hold several messages
+        Bytes in;  // after a reset: a wrong sum, a kind with another's type, a stray byte, zeros
         Bytes answers;
-        CommStateWord state;
+        S state;
         const char* mode;
     } rows[] = {
-        {"MCU", {0x55, 0xF0, 0x01, 0x46}, {0x46}, CommStateWord::Mcu, texts::kConnectedMcu},
-        {"CIM", {0x5A, 0xFA, 0x01, 0x55}, {0x55}, CommStateWord::Cim, texts::kConnectedCim},
-        {"PP", {0xAA, 0x0F, 0x01, 0xBA}, {0xBA}, CommStateWord::Pp, texts::kConnectedPp},
-        {"newer MCU", {0x55, 0xF0, 0x02, 0x47}, {0x47}, CommStateWord::McuX, texts::kConnecting},
-        {"newer PP", {0xAA, 0x0F, 0x05, 0xBE}, {0xBE}, CommStateWord::PpX, texts::kConnecting},
-        {"wrong sum, then right",
-         {0x55, 0xF0, 0x01, 0x47, 0x55, 0xF0, 0x01, 0x46},
-         {0x46, 0x46},
-         CommStateWord::Mcu,
-         texts::kConnectedMcu},
-        {"kind with another's type",
-         {0x55, 0xFA, 0x01, 0x50},
-         {0x50},
-         CommStateWord::Data,
-         texts::kNotConnected},
-        {"stray byte, then a message",
-         {0x12, 0x55, 0xF0, 0x01, 0x46},
-         {0x00, 0x46},
-         CommStateWord::Mcu,
-         texts::kConnectedMcu},
-        {"zeros before identification",
-         {0x00, 0x55, 0x00, 0xF0, 0x01, 0x46},
-         {0x46},
-         CommStateWord::Mcu,
-         texts::kConnectedMcu},
+        {{0x55, 0xF0, 0x01, 0x46}, {0x46}, S::Mcu, t::kConnectedMcu},
+        {{0x5A, 0xFA, 0x01, 0x55}, {0x55}, S::Cim, t::kConnectedCim},
+        {{0xAA, 0x0F, 0x01, 0xBA}, {0xBA}, S::Pp, t::kConnectedPp},
+        {{0x55, 0xF0, 0x02, 0x47}, {0x47}, S::McuX, t::kConnecting},
+        {{0xAA, 0x0F, 0x05, 0xBE}, {0xBE}, S::PpX, t::kConnecting},
+        {{0x55, 0xF0, 0x01, 0x47, 0x55, 0xF0, 0x01, 0x46}, {0x46, 0x46}, S::Mcu, t::kConnectedMcu},
+        {{0x55, 0xFA, 0x01, 0x50}, {0x50}, S::Data, t::kNotConnected},
+        {{0x12, 0x55, 0xF0, 0x01, 0x46}, {0x00, 0x46}, S::Mcu, t::kConnectedMcu},
+        {{0x00, 0x55, 0x00, 0xF0, 0x01, 0x46}, {0x46}, S::Mcu, t::kConnectedMcu},
     };
     for (const auto& row : rows) {
         handler.Reset();
         Feed(row.in);
-        EXPECT_EQ(host.Take(), row.answers) << row.edge;
-        EXPECT_EQ(State(), row.state) << row.edge;
-        EXPECT_EQ(seen.Mode, row.mode) << row.edge;
-        EXPECT_EQ(handler.State().RxCount, 0u) << row.edge;
-        const bool identified = row.state != CommStateWord::Data;
-        EXPECT_EQ(handler.State().DiscardZeros, !identified) << row.edge;
+        const std::string in = ::testing::PrintToString(row.in);
+        EXPECT_EQ(Sent(), row.answers) << in;
+        EXPECT_EQ(State(), row.state) << in;
+        EXPECT_EQ(seen.Mode, row.mode) << in;
+        EXPECT_EQ(handler.State().RxCount, 0u) << in;
+        const bool identified = row.state != S::Data;
+        EXPECT_EQ(handler.State().DiscardZeros, !identified) << in;
         if (identified) {
-            EXPECT_EQ(handler.State().InterfaceVersion, row.in[row.in.size() - 2]) << row.edge;
+            EXPECT_EQ(handler.State().InterfaceVersion, row.in[row.in.size() - 2]) << in;
         }
     }
 }
 
 TEST_F(HandlerTest, ErrDropsEveryByte) {
-    handler.SetState(CommStateWord::Err);
+    handler.SetState(S::Err);
     Feed({0x55, 0xF0, 0x01, 0x46, 0x12});
-    EXPECT_EQ(State(), CommStateWord::Err);
-    EXPECT_TRUE(host.Sent.empty());
+    EXPECT_EQ(State(), S::Err);
+    EXPECT_TRUE(Sent().empty());
     EXPECT_EQ(handler.State().RxCount, 0u);
 }
 
@@ -80,7 +64,7 @@ TEST_F(HandlerTest, FullBufferIsClearedAndNeverOverrun) {
 // A running MCU; page C on display, lines 1..9 with a comment row after line 2.
 class TraceTest : public HandlerTest {
   protected:
-    void Start(int interfaceVersion, CommStateWord runState = CommStateWord::Run) {
+    void Start(int interfaceVersion, S runState = S::Run) {
         handler.Reset();
         handler.State().DiscardZeros = false;
         handler.State().InterfaceVersion = interfaceVersion;
@@ -112,25 +96,25 @@ TEST_F(TraceTest, ReportsDecodeByInterfaceVersion) {
 
 TEST_F(TraceTest, OnlyARepeatedReportOfTheLineOnDisplayIsShownAndOneAtATime) {
     const struct {
-        const char* edge;
-        CommStateWord state;
+        S state;
         Bytes reports;
         int page;
         int recorded;  // TraceLast[page]; -1: nothing recorded
         bool shown;    // a display is due
     } rows[] = {
-        {"first report", CommStateWord::Run, {3, 4}, 3, 4, false},
-        {"repeated", CommStateWord::Run, {3, 4, 3, 4}, 3, 4, true},
-        {"repeated while due", CommStateWord::Run, {3, 4, 3, 4, 3, 1}, 3, 4, true},
-        {"another page", CommStateWord::Run, {2, 6, 2, 6}, 2, 6, false},
-        {"line past the list", CommStateWord::Run, {3, 11, 3, 11}, 3, -1, false},
-        {"trace off", CommStateWord::XRun, {3, 4, 3, 4}, 3, -1, false},
+        {S::Run, {3, 4}, 3, 4, false},
+        {S::Run, {3, 4, 3, 4}, 3, 4, true},
+        {S::Run, {3, 4, 3, 4, 3, 1}, 3, 4, true},  // the third while the display is due
+        {S::Run, {2, 6, 2, 6}, 2, 6, false},       // another page
+        {S::Run, {3, 11, 3, 11}, 3, -1, false},    // past the list
+        {S::XRun, {3, 4, 3, 4}, 3, -1, false},
     };
     for (const auto& row : rows) {
         Start(1, row.state);
         Feed(row.reports);
-        EXPECT_EQ(handler.State().TraceLast[row.page], row.recorded) << row.edge;
-        EXPECT_EQ(host.Timer, row.shown ? comm::ReceiveHandler::kTraceDelay : 0) << row.edge;
+        const std::string reports = ::testing::PrintToString(row.reports);
+        EXPECT_EQ(handler.State().TraceLast[row.page], row.recorded) << reports;
+        EXPECT_EQ(host.Timer, row.shown ? comm::ReceiveHandler::kTraceDelay : 0) << reports;
     }
 }
 

@@ -6,100 +6,76 @@
 namespace linktest {
 namespace {
 
-using comm::CommStateWord;
+using S = comm::CommStateWord;
 using comm::SpeedSetUp;
 
 const Bytes kNewerMcu = {0x55, 0xF0, 0x02, 0x47};
+const Bytes kRegister100Test = {2, 7, 99, 0, 0, 0, 0, 108};
+const Bytes kModuleMemoryTest = {6, 15, 0, 0, 0, 0, 0, 21};
 
 TEST_F(HandlerTest, SpeedSetUpSendsTheSpeedRequestThenTheTestAtTheNewSpeed) {
     const struct {
         Bytes ident;
         int commSpeed;
-        Bytes speedRequest;
+        uint8_t asked;  // the speed the request carries
         Bytes test;
         int baud;
-        CommStateWord state;
+        S state;
     } rows[] = {
-        {kNewerMcu,
-         1,
-         {240, 1, 0, 0, 0, 0, 0, 241},
-         {2, 7, 99, 0, 0, 0, 0, 108},
-         19200,
-         CommStateWord::Mcu},
-        {kNewerMcu,
-         2,
-         {240, 0, 0, 0, 0, 0, 0, 240},
-         {2, 7, 99, 0, 0, 0, 0, 108},
-         9600,
-         CommStateWord::Mcu},
-        {{0x5A, 0xFA, 0x03, 0x57},
-         1,
-         {240, 1, 0, 0, 0, 0, 0, 241},
-         {6, 15, 0, 0, 0, 0, 0, 21},
-         19200,
-         CommStateWord::Cim},
-        {{0xAA, 0x0F, 0x02, 0xBB},
-         0,
-         {240, 0, 0, 0, 0, 0, 0, 240},
-         {2, 7, 99, 0, 0, 0, 0, 108},
-         9600,
-         CommStateWord::Pp},
+        {kNewerMcu, 1, 1, kRegister100Test, 19200, S::Mcu},
+        {kNewerMcu, 2, 0, kRegister100Test, 9600, S::Mcu},
+        {{0x5A, 0xFA, 0x03, 0x57}, 1, 1, kModuleMemoryTest, 19200, S::Cim},
+        {{0xAA, 0x0F, 0x02, 0xBB}, 0, 0, kRegister100Test, 9600, S::Pp},
     };
     for (const auto& row : rows) {
         handler.Reset();
         host.Baud = 9600;
         handler.State().CommSpeed = row.commSpeed;
         Feed(row.ident);
-        host.Take();
+        Sent();
         EXPECT_EQ(host.Timer, SpeedSetUp::kPause);
         Tick();
-        EXPECT_EQ(host.Take(), row.speedRequest);
-        Feed({row.speedRequest[7]});
+        const uint8_t echo = static_cast<uint8_t>(240 + row.asked);
+        EXPECT_EQ(Sent(), (Bytes{240, row.asked, 0, 0, 0, 0, 0, echo}));
+        Feed({echo});
         EXPECT_EQ(host.Timer, SpeedSetUp::kPause);
-        EXPECT_TRUE(host.Sent.empty()) << "the test waits for the pause";
+        EXPECT_TRUE(Sent().empty()) << "the test waits for the pause";
         Tick();
         EXPECT_EQ(host.Baud, row.baud);
-        EXPECT_EQ(host.Take(), row.test);
+        EXPECT_EQ(Sent(), row.test);
         Feed({row.test[7], 1, 2, 3, 4, 10});
         EXPECT_EQ(State(), row.state);
         EXPECT_EQ(host.Timer, 0);
-        EXPECT_NE(seen.Mode, comm::texts::kConnecting);
+        EXPECT_EQ(seen.Mode, comm::MeaningOf(row.state).ModeText);
     }
 }
 
-// What happens, in order: a tick of tmrComm, or bytes from the unit.
-struct Event {
-    bool tick;
-    Bytes bytes;
-};
-const Event kTick{true, {}};
-
 TEST_F(HandlerTest, SpeedSetUpGivesUpOnAUnitThatDoesNotAnswerRightly) {
-    const Bytes wrongEchoes(SpeedSetUp::kTries, 0x99);
+    const Bytes wrong(SpeedSetUp::kTries, 0x99);
+    const Bytes tick;  // an empty event is a tick of tmrComm
     const struct {
-        const char* edge;
-        std::vector<Event> events;
+        std::vector<Bytes> events;
         std::size_t requests;  // sent before giving up
     } rows[] = {
-        {"speed request never echoed", {kTick, kTick}, 1},
-        {"speed request echoed wrongly", {kTick, {false, wrongEchoes}}, 10},
-        {"test never answered", {kTick, {false, {240}}, kTick, kTick}, 2},
-        {"test echoed wrongly", {kTick, {false, {240}}, kTick, {false, wrongEchoes}}, 11},
+        {{tick, tick}, 1},                     // the speed request never echoed
+        {{tick, wrong}, 10},                   // nor rightly
+        {{tick, {240}, tick, tick}, 2},        // the test never answered
+        {{tick, {240}, tick, wrong}, 1 + 10},  // nor rightly
     };
     for (const auto& row : rows) {
         handler.Reset();
         Feed(kNewerMcu);
-        host.Take();
-        for (const Event& event : row.events) {
-            if (event.tick)
+        Sent();
+        for (const Bytes& event : row.events) {
+            if (event.empty())
                 Tick();
             else
-                Feed(event.bytes);
+                Feed(event);
         }
-        EXPECT_EQ(State(), CommStateWord::Err) << row.edge;
-        EXPECT_EQ(seen.Mode, comm::texts::kHighSpeedError) << row.edge;
-        EXPECT_EQ(host.Timer, 0) << row.edge;
-        EXPECT_EQ(host.Take().size(), row.requests * 8) << row.edge;
+        EXPECT_EQ(State(), S::Err) << row.requests;
+        EXPECT_EQ(seen.Mode, comm::texts::kHighSpeedError) << row.requests;
+        EXPECT_EQ(host.Timer, 0) << row.requests;
+        EXPECT_EQ(Sent().size(), row.requests * 8);
     }
 }
 
@@ -111,8 +87,6 @@ TEST_F(HandlerTest, ResetForgetsAPendingHighSpeedTest) {
     handler.Reset();
     // No tick is left to turn the next connection into "High Speed Error".
     EXPECT_EQ(host.Timer, 0);
-    Feed({0x55, 0xF0, 0x01, 0x46});
-    EXPECT_EQ(State(), CommStateWord::Mcu);
 }
 
 }  // namespace
