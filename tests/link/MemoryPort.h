@@ -28,8 +28,6 @@ class MemoryPort : public comm::SerialPort {
 
     // When the unit next has something to do, on the test's clock.
     std::optional<comm::Millis> NextWake() const;
-    // The line drops, as when the cable is pulled.
-    void Unplug() { failed_ = true; }
 
     int Baud() const { return baud_; }
     int LostBytes() const { return lost_; }
