@@ -54,13 +54,14 @@ TEST_F(HandlerTest, SpeedSetUpGivesUpOnAUnitThatDoesNotAnswerRightly) {
     const Bytes wrong(SpeedSetUp::kTries, 0x99);
     const Bytes tick;  // an empty event is a tick of tmrComm
     const struct {
+        const char* edge;
         std::vector<Bytes> events;
         std::size_t requests;  // sent before giving up
     } rows[] = {
-        {{tick, tick}, 1},                     // the speed request never echoed
-        {{tick, wrong}, 10},                   // nor rightly
-        {{tick, {240}, tick, tick}, 2},        // the test never answered
-        {{tick, {240}, tick, wrong}, 1 + 10},  // nor rightly
+        {"speed request not echoed", {tick, tick}, 1},
+        {"speed request echoed wrongly", {tick, wrong}, 10},
+        {"test not answered", {tick, {240}, tick, tick}, 2},
+        {"test echoed wrongly", {tick, {240}, tick, wrong}, 1 + 10},
     };
     for (const auto& row : rows) {
         handler.Reset();
@@ -72,10 +73,10 @@ TEST_F(HandlerTest, SpeedSetUpGivesUpOnAUnitThatDoesNotAnswerRightly) {
             else
                 Feed(event);
         }
-        EXPECT_EQ(State(), S::Err) << row.requests;
-        EXPECT_EQ(seen.Mode, comm::texts::kHighSpeedError) << row.requests;
-        EXPECT_EQ(host.Timer, 0) << row.requests;
-        EXPECT_EQ(Sent().size(), row.requests * 8);
+        EXPECT_EQ(State(), S::Err) << row.edge;
+        EXPECT_EQ(seen.Mode, comm::texts::kHighSpeedError) << row.edge;
+        EXPECT_EQ(host.Timer, 0) << row.edge;
+        EXPECT_EQ(Sent().size(), row.requests * 8) << row.edge;
     }
 }
 

@@ -338,6 +338,10 @@ TEST_F(MainWindowTest, MenuTreeCarriesItsNamesCaptionsAndEnabling) {
     window->UpdateLinkMenus(comm::CommStateWord::Cim);
     EXPECT_TRUE(Find<QAction>("mnuFileReadTmr")->isEnabled());
     EXPECT_FALSE(Find<QAction>("mnuFileRun")->isEnabled());
+    // A unit's items come with its identification, before its speed set-up is done.
+    window->UpdateLinkMenus(comm::CommStateWord::PpX);
+    EXPECT_TRUE(Find<QAction>("mnuFileSendPP")->isEnabled());
+    EXPECT_FALSE(Find<QAction>("mnuFileReadTmr")->isEnabled());
     // While the MCU runs its program only Reset is left; windows not built stay disabled.
     window->UpdateLinkMenus(comm::CommStateWord::Run);
     EXPECT_FALSE(Find<QAction>("mnuFileNew")->isEnabled());
