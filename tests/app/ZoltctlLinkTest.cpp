@@ -48,13 +48,17 @@ class ZoltctlLink : public ::testing::Test {
 
 // Every byte value crosses both serial line drivers, at 19200 baud out and 9600 back, and
 // each run of zoltctl powers the unit up again.
-TEST_F(ZoltctlLink, SendThenReadCarriesEveryLineOfARandomProgram) {
+TEST_F(ZoltctlLink, ConnectSendAndReadRoundTripEveryLineOfARandomProgram) {
     std::mt19937 rng(20261207);
     model::Program program = testsupport::RandomProgram(rng);
     const std::string file = Write(program, "random.zlp");
     const std::string dump = scratch.File("mcu.zlp");
     SimProcess sim({"--interface-version", "2", "--dump", dump});
     ASSERT_FALSE(sim.Device().empty());
+
+    const Outcome connected = Zoltctl("connect" + Port(sim));
+    EXPECT_EQ(connected.status, 0) << connected.err;
+    EXPECT_NE(connected.out.find("Interface Version:  2"), std::string::npos) << connected.out;
 
     const Outcome sent = Zoltctl("send " + file + " --speed high" + Port(sim));
     EXPECT_EQ(sent.status, 0) << sent.out << sent.err;

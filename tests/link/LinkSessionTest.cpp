@@ -187,6 +187,20 @@ TEST(LinkMcu, ReadReplacesTheProgramByteForByte) {
     EXPECT_EQ(bench.seen.Replaced, 1);
 }
 
+TEST(LinkMcu, ReadReplyWhoseDataDoNotAddUpIsAskedForAgain) {
+    LinkBench bench(Holding(UnitKind::Mcu, 13));
+    ASSERT_TRUE(bench.Connect().Ok());
+    int replies = 0;
+    bench.port.OnAnswer = [&replies](std::vector<sim::WireByte>& answer) {
+        if (answer.size() == 6 && ++replies == 100)
+            answer[2].Value ^= 0x10;  // a data byte of line 100, its echo and sum as sent
+    };
+    model::Program program;
+    EXPECT_TRUE(bench.link.ReadProgram(program).Ok());
+    EXPECT_EQ(CountRequests(bench.unit, 2), 845u + 1);
+    EXPECT_EQ(DifferingLines(program, bench.unit.Memory()), std::vector<int>{});
+}
+
 TEST(LinkMcu, ReadFromFirmwareBefore129ClearsBlock10AndModuleFlags) {
     const std::array<int16_t, 4> block10{4, 5, 6, 2}, cleared{0, 0, 6, 2};
     for (int minor : {28, 29}) {

@@ -34,6 +34,9 @@ class MemoryPort : public comm::SerialPort {
     const std::vector<uint8_t>& Written() const { return written_; }
     // Called after every byte the PC writes, once the unit has taken it.
     std::function<void(sim::UnitEmulator&)> AfterWrite;
+    // Called with what the unit answers a byte with, as it goes on the line: noise on the
+    // line changes it here.
+    std::function<void(std::vector<sim::WireByte>&)> OnAnswer;
     // Open fails with this text when set.
     std::string OpenError;
 
