@@ -12,12 +12,12 @@ namespace {
 using comm::PpResponder;
 namespace t = comm::texts;
 
-// A Pocket Programmer connected; line 1 of page A is 1, 3, 1, 5.
+// A Pocket Programmer connected; line 1 of page B is 1, 3, 1, 5.
 class PpTest : public HandlerTest {
   protected:
     PpTest() {
         model::MakeNewProgram(program);
-        program.PgmData[0].Code = {1, 3, 1, 5};
+        program.PgmData[300].Code = {1, 3, 1, 5};
         handler.Pp().AttachProgram(&program);
         Feed({0xAA, 0x0F, 0x01, 0xBA});
         Sent();
@@ -41,8 +41,8 @@ TEST_F(PpTest, EachMessageIsAnsweredAtOnceAndOnlyARightOneKeepsTheTransferOpen) 
     } rows[] = {
         {{1, 2, 5, 10, 20, 30, 40, 108}, {108}, stored, t::kReadingData, 305, true},
         {{1, 2, 5, 10, 20, 30, 40, 109}, {108}, kept, t::kReadingData, 0, true},
-        {{2, 1, 0, 0, 0, 0, 0, 3}, {3, 1, 3, 1, 5}, kept, t::kSendingData, 0, true},
-        {{2, 1, 0, 0, 0, 0, 0, 4}, {3, 1, 3, 1, 5}, kept, "", 0, false},
+        {{2, 2, 0, 0, 0, 0, 0, 4}, {4, 1, 3, 1, 5}, kept, t::kSendingData, 300, true},
+        {{2, 2, 0, 0, 0, 0, 0, 5}, {4, 1, 3, 1, 5}, kept, "", 0, false},
     };
     for (const auto& row : rows) {
         program.PgmData[305].Code = {};
