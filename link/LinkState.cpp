@@ -1,6 +1,7 @@
 // What each state word means, and the receive buffer's bookkeeping.
 #include "link/LinkState.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "link/LinkTexts.h"
@@ -41,11 +42,13 @@ const StateMeaning& MeaningOf(CommStateWord word) {
 }
 
 CommStateWord WordOf(Unit unit, bool speedSetUp) {
-    for (const StateMeaning& meaning : kMeanings) {
-        if (meaning.Identified == unit && meaning.SpeedSetUp == speedSetUp && !meaning.Running)
-            return meaning.Word;
-    }
-    return W::Err;
+    // Every unit has both words.
+    return std::find_if(std::begin(kMeanings), std::end(kMeanings),
+                        [&](const StateMeaning& meaning) {
+                            return meaning.Identified == unit && meaning.SpeedSetUp == speedSetUp &&
+                                   !meaning.Running;
+                        })
+        ->Word;
 }
 
 std::optional<Unit> TransferUnit(CommStateWord word) {

@@ -34,6 +34,7 @@ TEST_F(HandlerTest, SpeedSetUpSendsTheSpeedRequestThenTheTestAtTheNewSpeed) {
         Feed(row.ident);
         Sent();
         EXPECT_EQ(host.Timer, SpeedSetUp::kPause);
+        Feed({0x99});  // nothing is due during the pause
         Tick();
         const uint8_t echo = static_cast<uint8_t>(240 + row.asked);
         EXPECT_EQ(Sent(), (Bytes{240, row.asked, 0, 0, 0, 0, 0, echo}));
