@@ -463,9 +463,9 @@ TEST(LinkCim, SilentMidReadLeavesThePanelsUntouched) {
 
 // --- Run ---
 
-class LinkRun : public ::testing::TestWithParam<std::pair<int, sim::TraceOrder>> {};
+class LinkRunTrace : public ::testing::TestWithParam<std::pair<int, sim::TraceOrder>> {};
 
-TEST_P(LinkRun, TraceHighlightsTheReportedLine) {
+TEST_P(LinkRunTrace, HighlightsTheReportedLineForEitherInterface) {
     model::Program program;
     model::MakeNewProgram(program);
     sim::UnitSetup setup = UnitOf(UnitKind::Mcu, GetParam().first);
@@ -486,7 +486,7 @@ TEST_P(LinkRun, TraceHighlightsTheReportedLine) {
     EXPECT_EQ(bench.link.State(), S::None);
 }
 
-INSTANTIATE_TEST_SUITE_P(InterfaceAndOrder, LinkRun,
+INSTANTIATE_TEST_SUITE_P(InterfaceAndOrder, LinkRunTrace,
                          ::testing::Values(std::make_pair(1, sim::TraceOrder::PageFirst),
                                            std::make_pair(2, sim::TraceOrder::PageFirst),
                                            std::make_pair(2, sim::TraceOrder::LineFirst),
