@@ -18,7 +18,7 @@ namespace {
 
 class Host : public comm::ReceiveHost {
   public:
-    void SendByte(uint8_t) override { ++sent; }
+    void SendByte(uint8_t) override {}
     void StartCommTimer(comm::Millis) override { running = true; }
     void StopCommTimer() override { running = false; }
     bool CommTimerRunning() const override { return running; }
@@ -28,18 +28,7 @@ class Host : public comm::ReceiveHost {
     }
 
     bool running = false;
-    long sent = 0;
 };
-
-constexpr comm::CommStateWord kStates[] = {
-    comm::CommStateWord::None, comm::CommStateWord::Data, comm::CommStateWord::Mcu,
-    comm::CommStateWord::Pp,   comm::CommStateWord::Cim,  comm::CommStateWord::McuX,
-    comm::CommStateWord::PpX,  comm::CommStateWord::CimX, comm::CommStateWord::Run,
-    comm::CommStateWord::XRun, comm::CommStateWord::Err,
-};
-
-constexpr uint8_t kKinds[] = {0x55, 0x5A, 0xAA};
-constexpr uint8_t kTypes[] = {0xF0, 0xFA, 0x0F};
 
 void Feed(comm::ReceiveHandler& handler, uint8_t byte) {
     handler.Receive(byte);
@@ -59,20 +48,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto before = std::make_unique<model::Program>(*program);
 
     handler.Reset();
-    handler.AttachProgram(input.ConsumeBool() ? program.get() : nullptr);
+    handler.Pp().AttachProgram(input.ConsumeBool() ? program.get() : nullptr);
     comm::LinkState& state = handler.State();
     state.InterfaceVersion = input.ConsumeIntegralInRange(0, 3);
     state.CommSpeed = input.ConsumeIntegralInRange(-1, 2);
     state.DiscardZeros = input.ConsumeBool();
-    if (input.ConsumeBool())
-        state.XferText = "Reading Data";
     comm::TraceView& view = handler.Trace();
     view.Page = input.ConsumeIntegralInRange(0, 7);
     view.RowLines.resize(input.ConsumeIntegralInRange(0, 260));
     for (int& line : view.RowLines)
         line = input.ConsumeIntegralInRange(0, 256);
     view.TraceItem = input.ConsumeIntegralInRange(-1, 260);
-    handler.SetState(kStates[input.ConsumeIntegralInRange<std::size_t>(0, 10)]);
+    handler.SetState(static_cast<comm::CommStateWord>(
+        input.ConsumeIntegralInRange(0, static_cast<int>(comm::CommStateWord::Err))));
 
     while (input.remaining_bytes() > 0) {
         switch (input.ConsumeIntegralInRange(0, 4)) {
@@ -88,12 +76,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                     Feed(handler, b);
                 break;
             }
-            case 2: {  // an identification with a known kind and type and its checksum right
-                const std::size_t unit = input.ConsumeIntegralInRange<std::size_t>(0, 2);
-                const uint8_t version = input.ConsumeIntegral<uint8_t>();
-                std::array<uint8_t, 4> ident{kKinds[unit], kTypes[unit], version, 0};
-                ident[3] = comm::Sum8(ident.data(), 3);
-                for (uint8_t b : ident)
+            case 2: {  // a valid identification of any unit and interface version
+                const auto unit = static_cast<comm::Unit>(input.ConsumeIntegralInRange(0, 2));
+                for (uint8_t b : comm::IdentificationOf(unit, input.ConsumeIntegral<uint8_t>()))
                     Feed(handler, b);
                 break;
             }

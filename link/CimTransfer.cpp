@@ -48,7 +48,7 @@ void CimTransfer::Advance() {
 
 void CimTransfer::ShowProgress(bool show) {
     if (show)
-        link_.Receiver().SetProgress(static_cast<int>((MemAddrHi * 256 + MemAddrLo) * 0.9) + 1);
+        link_.Status().Progress(static_cast<int>((MemAddrHi * 256 + MemAddrLo) * 0.9) + 1);
 }
 
 bool CimTransfer::WriteMemBlock(bool showProgress, const LineBytes& data) {
@@ -97,10 +97,8 @@ bool CimTransfer::ReadText(std::string& text) {
 }
 
 LinkResult CimTransfer::Send(const model::PanelTables& tables, PanelKind kind) {
-    ReceiveHandler& receiver = link_.Receiver();
-    receiver.State().CommTask =
-        kind == PanelKind::Timers ? CommTaskWord::TimerSend : CommTaskWord::CounterSend;
-    receiver.ShowStatus(texts::kSendingData, 0);
+    TransferStatus& status = link_.Status();
+    status.Show(texts::kSendingData, 0);
     SetAddress(kEntryAddress);
     for (const model::PanelEntry& entry : tables.Data) {
         if (!WriteText(entry.Name))
@@ -120,17 +118,16 @@ LinkResult CimTransfer::Send(const model::PanelTables& tables, PanelKind kind) {
     const auto& panel = tables.Panel;
     if (!WriteMemBlock(true, {Byte(panel[0]), Byte(panel[1]), Byte(panel[2]), Byte(panel[3])}))
         return failure_;
-    receiver.HideStatus();
+    status.Hide();
     return link_.Verdict(Outcome::Success,
                          {"", kind == PanelKind::Timers ? texts::kTimerSent : texts::kCounterSent,
                           NoticeIcon::None});
 }
 
 LinkResult CimTransfer::Read(model::Program& program, PanelKind kind) {
-    ReceiveHandler& receiver = link_.Receiver();
+    TransferStatus& status = link_.Status();
     const bool timers = kind == PanelKind::Timers;
-    receiver.State().CommTask = timers ? CommTaskWord::TimerRead : CommTaskWord::CounterRead;
-    receiver.ShowStatus(texts::kReadingData, 0);
+    status.Show(texts::kReadingData, 0);
     model::PanelTables tables;
     SetAddress(kEntryAddress);
     for (model::PanelEntry& entry : tables.Data) {
@@ -153,7 +150,7 @@ LinkResult CimTransfer::Read(model::Program& program, PanelKind kind) {
     if (!ReadMemBlock(true, panel))
         return failure_;
     std::copy(panel.begin(), panel.end(), tables.Panel.begin());
-    receiver.HideStatus();
+    status.Hide();
 
     (timers ? program.Tmr : program.Ctr) = tables;
     program.SetRegisterByte(
@@ -161,7 +158,7 @@ LinkResult CimTransfer::Read(model::Program& program, PanelKind kind) {
         model::kModuleInstalled);
     // The program now differs from its file: leaving it asks to save.
     program.PgmChanged = true;
-    receiver.Observer().PanelsRead(kind);
+    link_.Receiver().Observer().PanelsRead(kind);
     return link_.Verdict(Outcome::Success,
                          {"", timers ? texts::kTimerRead : texts::kCounterRead, NoticeIcon::None});
 }

@@ -37,24 +37,6 @@ void LinkSession::SetLineSpeed(int baud) {
     port_.Configure(settings);
 }
 
-std::optional<Unit> LinkSession::ConnectedUnit() const {
-    switch (State()) {
-        case CommStateWord::Mcu:
-        case CommStateWord::McuX:
-        case CommStateWord::Run:
-        case CommStateWord::XRun:
-            return Unit::Mcu;
-        case CommStateWord::Pp:
-        case CommStateWord::PpX:
-            return Unit::Pp;
-        case CommStateWord::Cim:
-        case CommStateWord::CimX:
-            return Unit::Cim;
-        default:
-            return std::nullopt;
-    }
-}
-
 void LinkSession::Service() {
     // A message the handler shows runs an event loop of its own, which services the link
     // again: the bytes that come meanwhile are left to this call, so they keep their order.
@@ -116,16 +98,10 @@ void LinkSession::Close() {
 }
 
 LinkResult LinkSession::WaitForUnit(Millis timeoutMs) {
+    // A unit identified with its speed set-up done, or a failed link.
     const auto settled = [this] {
-        switch (State()) {
-            case CommStateWord::Mcu:
-            case CommStateWord::Pp:
-            case CommStateWord::Cim:
-            case CommStateWord::Err:
-                return true;
-            default:
-                return false;
-        }
+        const StateMeaning& now = MeaningOf(State());
+        return State() == CommStateWord::Err || (now.Identified && !now.SpeedSetUp && !now.Running);
     };
     if (State() == CommStateWord::Err)  // the port did not open, or a command failed
         return {Outcome::NotReady, {"", texts::kNotReady, NoticeIcon::None}};
@@ -160,7 +136,6 @@ Reply LinkSession::Transact(const Request& request, std::size_t replyLength, boo
     LinkState& state = handler_.State();
     int silences = 0;
     for (int tries = 0; tries < kMaxTries;) {
-        state.DataSum = 0;
         WaitResult waited = SendRequest(request);
         if (waited == WaitResult::Done)
             waited = Wait([&] { return state.RxCount >= replyLength; }, kReplyWait);
@@ -192,12 +167,11 @@ LinkResult LinkSession::Verdict(Outcome outcome, const Notice& notice) {
 }
 
 LinkResult LinkSession::Failure(Outcome outcome) {
-    handler_.HideStatus();
+    Status().Hide();
     if (outcome == Outcome::Cancelled)
         return {outcome, {"", texts::kCancelled, NoticeIcon::None}};
     // The unit is out of step or gone: drop whatever it still sends until a reset.
     StopCommTimer();
-    handler_.State().CommTask = CommTaskWord::None;
     handler_.SetState(CommStateWord::Err);
     observer_.ModeChanged(texts::kNotConnected);
     if (outcome == Outcome::PortFailed) {
@@ -222,13 +196,13 @@ LinkResult LinkSession::Command(CommStateWord ready, const std::function<LinkRes
 }
 
 uint8_t LinkSession::CheckProgram(const model::Program& program) {
-    handler_.ShowStatus(texts::kCheckingProgram, 1);
+    Status().Show(texts::kCheckingProgram, 1);
     tmrMaster_.Start(clock_.Now(), kChecksumPause);
     Wait([this] { return !tmrMaster_.Running(); }, kChecksumPause * 4);
     tmrMaster_.Stop();
     const uint8_t sum = model::ProgramChecksum(program);
-    handler_.SetProgress(model::kFirstBiosRecord + 98);
-    handler_.HideStatus();
+    Status().Progress(model::kFirstBiosRecord + 98);
+    Status().Hide();
     return sum;
 }
 
@@ -273,8 +247,8 @@ LinkResult LinkSession::PpTake(model::Program& program, Millis startTimeoutMs) {
 }
 
 LinkResult LinkSession::PpExchange(model::Program& program, Millis startTimeoutMs, bool receiving) {
-    handler_.AttachProgram(&program);
-    PpTally& tally = handler_.Tally();
+    handler_.Pp().AttachProgram(&program);
+    PpTally& tally = handler_.Pp().Tally();
     tally = PpTally{};
     const auto started = [&] { return receiving ? tally.Stored > 0 : tally.Served > 0; };
     WaitResult waited = Wait(started, startTimeoutMs);
@@ -314,9 +288,7 @@ LinkResult LinkSession::Run(model::Program& program) {
         const Reply reply = Transact({kRun, 0, 0, 0, 0, 0, 0}, 1, false);
         if (!reply.Ok())
             return Failure(reply.Result);
-        handler_.State().XferText = texts::kRunningProgram;
-        observer_.TransferText(texts::kRunningProgram);
-        observer_.TransferShown(true);
+        Status().ShowText(texts::kRunningProgram);
         handler_.SetState(next);
         handler_.State().RxCount = 0;
         return {};

@@ -21,9 +21,9 @@
 // the running command with Outcome::Cancelled; the next command starts afresh.
 //
 // Messages are shown through LinkObserver::Message as they arise (including the Pocket
-// Programmer's "Checksum Error", which comes from the receive handler at the end of a
-// receive); "High Speed Error" is a connection status (ModeChanged). The result of a command
-// repeats its verdict for callers that print it.
+// Programmer's "Checksum Error", which its responder shows at the end of a receive); "High Speed
+// Error" is a connection status (ModeChanged). The result of a command repeats its verdict for
+// callers that print it.
 #pragma once
 
 #include <functional>
@@ -91,7 +91,7 @@ class LinkSession : public Serviced, private ReceiveHost {
     CommStateWord State() const { return handler_.State().CommState; }
     int InterfaceVersion() const { return handler_.State().InterfaceVersion; }
     // The identified unit, in any state after identification (set-up, run).
-    std::optional<Unit> ConnectedUnit() const;
+    std::optional<Unit> ConnectedUnit() const { return MeaningOf(State()).Identified; }
 
     // --- MCU ---
     // Stores the program checksum in register 100 byte D, sends the 845 lines and reads back
@@ -109,7 +109,7 @@ class LinkSession : public Serviced, private ReceiveHost {
     // --- Pocket Programmer ---
     // The program the Pocket Programmer's messages read and fill whenever they come (a window
     // attaches its program once; PpServe and PpTake attach theirs and leave it attached).
-    void AttachProgram(model::Program* program) { handler_.AttachProgram(program); }
+    void AttachProgram(model::Program* program) { handler_.Pp().AttachProgram(program); }
     // Waits for the Pocket Programmer to start asking for lines (at most startTimeoutMs), then
     // serves them until 500 ms pass without a message.
     LinkResult PpServe(model::Program& program, Millis startTimeoutMs);
@@ -151,6 +151,7 @@ class LinkSession : public Serviced, private ReceiveHost {
     // The program checksum, shown as "Checking Program" with its pause.
     uint8_t CheckProgram(const model::Program& program);
     ReceiveHandler& Receiver() { return handler_; }
+    TransferStatus& Status() { return handler_.Status(); }
     // Ends a command that failed: hides the status and, unless it was cancelled, leaves the
     // link in "ERR" and shows that the unit does not answer (or that the port failed).
     LinkResult Failure(Outcome outcome);

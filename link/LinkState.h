@@ -1,9 +1,11 @@
-// The link's own state: the state and task words, the receive buffer and the sums.
+// The link's own state: the state word and what each word means, and the receive buffer.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <string>
+#include <optional>
+
+#include "link/Frames.h"
 
 namespace comm {
 
@@ -22,38 +24,39 @@ enum class CommStateWord {
     Err,   // the link failed; bytes are dropped until the next reset
 };
 
-// CommTask: what the next tick of tmrComm is to do.
-enum class CommTaskWord {
-    None,
-    TestCommHi,
-    DataRead,
-    DataSend,
-    RunDisp,
-    TimerSend,
-    CounterSend,
-    TimerRead,
-    CounterRead,
+// What a state word stands for.
+struct StateMeaning {
+    CommStateWord Word;
+    std::optional<Unit> Identified;  // the unit, from its identification to the next reset
+    bool SpeedSetUp;                 // its speed set-up and high-speed test are under way
+    bool Running;                    // the MCU runs the program: nothing but a reset is allowed
+    const char* ModeText;            // lblMode when identification or set-up reach the word
 };
 
-// The words as the link has always shown them ("none", "MCUx", "dataread" ...).
-const char* StateWord(CommStateWord state);
-const char* TaskWord(CommTaskWord task);
+const StateMeaning& MeaningOf(CommStateWord word);
+// The word of an identified unit: during its speed set-up ("MCUx") or after it ("MCU").
+CommStateWord WordOf(Unit unit, bool speedSetUp);
+// The unit whose transfers the link offers in word: the identified unit's, also during its
+// speed set-up; none before identification, after a failure and while the program runs.
+std::optional<Unit> TransferUnit(CommStateWord word);
 
 constexpr std::size_t kRxBufSize = 11;
 
 struct LinkState {
     CommStateWord CommState = CommStateWord::None;
-    CommTaskWord CommTask = CommTaskWord::None;
     std::array<uint8_t, kRxBufSize> RxBuf{};
     std::size_t RxCount = 0;
-    unsigned MsgSum = 0;   // running sum of a message, or the checksum of the last request
-    unsigned DataSum = 0;  // sum of a read reply's data bytes under "Reading Data"; a PP
-                           // message's own checksum
+    unsigned MsgSum = 0;  // running sum of a message, or the checksum of the last request
     int InterfaceVersion = 0;
     int CommSpeed = 0;               // 0 low (9600 baud), 1 high (19200 baud)
     bool DiscardZeros = true;        // received 0x00 bytes are dropped until a unit is identified
-    std::string XferText;            // the caption of lblXFerStat
     std::array<int, 7> TraceLast{};  // last line offset reported per page 1..6
+
+    // Forgets the message being collected: MsgSum = 0, RxCount = 0.
+    void Clear();
+    // A request is going out: its checksum becomes MsgSum, the echo to expect, and its reply is
+    // collected from RxBuf[0] on. Returns the frame to write.
+    Frame Expect(const Request& request);
 };
 
 }  // namespace comm

@@ -40,10 +40,10 @@ LinkResult McuTransfer::ReadCheckLine(LineBytes& reg100) {
 }
 
 LinkResult McuTransfer::Send(model::Program& program) {
-    ReceiveHandler& receiver = link_.Receiver();
+    TransferStatus& status = link_.Status();
     const uint8_t sum = link_.CheckProgram(program);
     program.SetRegisterByte(model::kVersionRegister, 3, sum);
-    receiver.ShowStatus(texts::kSendingData, 1);
+    status.Show(texts::kSendingData, 1);
     for (const WireLine& line : TransferSpan()) {
         const auto& code = program.PgmData[line.Record].Code;
         const Reply reply = link_.Transact(
@@ -52,9 +52,9 @@ LinkResult McuTransfer::Send(model::Program& program) {
             1, false);
         if (!reply.Ok())
             return link_.Failure(reply.Result);
-        receiver.SetProgress(line.Record);
+        status.Progress(line.Record);
     }
-    receiver.HideStatus();
+    status.Hide();
     LineBytes reg100{};
     const LinkResult checked = ReadCheckLine(reg100);
     if (!checked.Ok())
@@ -65,33 +65,27 @@ LinkResult McuTransfer::Send(model::Program& program) {
 }
 
 LinkResult McuTransfer::Read(model::Program& program) {
-    ReceiveHandler& receiver = link_.Receiver();
-    LinkState& state = receiver.State();
-    state.CommTask = CommTaskWord::DataRead;
-    receiver.ShowStatus(texts::kReadingData, 1);
+    link_.Status().Show(texts::kReadingData, 1);
     // The lines come into a scratch image: the PC's program changes only once all are in.
     auto scratch = std::make_unique<model::Program>();
     for (const WireLine& line : TransferSpan()) {
         const Reply reply = link_.Transact({kReadLine, static_cast<uint8_t>(line.Page),
                                             static_cast<uint8_t>(line.Offset), 0, 0, 0, 0},
                                            6, true);
-        if (!reply.Ok()) {
-            state.CommTask = CommTaskWord::None;
+        if (!reply.Ok())
             return link_.Failure(reply.Result);
-        }
         const LineBytes data = reply.Data();
         for (int i = 0; i < 4; ++i)
             scratch->PgmData[line.Record].Code[i] = data[i];
-        receiver.SetProgress(line.Record);
+        link_.Status().Progress(line.Record);
     }
     FixUpOldFirmware(*scratch);
-    state.CommTask = CommTaskWord::None;
 
     program.PgmData = scratch->PgmData;
     program.PageName = scratch->PageName;
     program.PgmChanged = false;
     model::RebuildIOType(program);
-    receiver.Observer().ProgramReplaced();
+    link_.Receiver().Observer().ProgramReplaced();
 
     const uint8_t sum = link_.CheckProgram(program);
     if (program.RegisterByte(model::kVersionRegister, 3) == sum)

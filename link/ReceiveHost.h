@@ -1,5 +1,6 @@
-// What the receive handler needs from the session around it: a way to answer on the line,
-// the link timer tmrComm and the line speed. The handler itself never touches a port or clock.
+// What the receive handler and its parts need from the session around it: a way to answer on the
+// line, the link timer tmrComm and the line speed. The handler itself never touches a port or
+// clock.
 #pragma once
 
 #include <cstdint>

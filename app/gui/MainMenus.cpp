@@ -5,9 +5,8 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
-#include <map>
-
-#include "link/LinkMenus.h"
+#include <optional>
+#include <utility>
 
 namespace gui {
 
@@ -107,30 +106,22 @@ MainMenus BuildMainMenus(QMenuBar* bar, QWidget* owner) {
 }
 
 void EnableLinkMenus(const MainMenus& m, comm::CommStateWord state) {
-    // The link's items that are built; the others keep the state they were made with.
-    const std::map<std::string, QAction*> built = {
-        {"mnuFileSend", m.FileSend->menuAction()},
-        {"mnuFileSendMCU", m.FileSendMCU},
-        {"mnuFileSendPP", m.FileSendPP},
-        {"mnuFileSendTmr", m.FileSendTmr},
-        {"mnuFileSendCtr", m.FileSendCtr},
-        {"mnuFileRead", m.FileRead->menuAction()},
-        {"mnuFileReadMCU", m.FileReadMCU},
-        {"mnuFileReadPP", m.FileReadPP},
-        {"mnuFileReadTmr", m.FileReadTmr},
-        {"mnuFileReadCtr", m.FileReadCtr},
-        {"mnuFileRun", m.FileRun},
-        {"mnuFileNew", m.FileNew},
-        {"mnuFileOpen", m.FileOpen},
-        {"mnuSetupComm", m.SetupComm},
-        {"mnuSetupConnect", m.SetupConnect},
-        {"mnuSetupReset", m.SetupReset},
+    const std::optional<comm::Unit> unit = comm::TransferUnit(state);
+    m.FileSend->menuAction()->setEnabled(unit.has_value());
+    m.FileRead->menuAction()->setEnabled(unit.has_value());
+    const std::pair<QAction*, comm::Unit> transfers[] = {
+        {m.FileSendMCU, comm::Unit::Mcu}, {m.FileReadMCU, comm::Unit::Mcu},
+        {m.FileRun, comm::Unit::Mcu},     {m.FileSendPP, comm::Unit::Pp},
+        {m.FileReadPP, comm::Unit::Pp},   {m.FileSendTmr, comm::Unit::Cim},
+        {m.FileSendCtr, comm::Unit::Cim}, {m.FileReadTmr, comm::Unit::Cim},
+        {m.FileReadCtr, comm::Unit::Cim},
     };
-    for (const comm::MenuEnabling& item : comm::LinkMenuItems(state)) {
-        const auto found = built.find(item.Item);
-        if (found != built.end())
-            found->second->setEnabled(item.Enabled);
-    }
+    for (const auto& [action, owner] : transfers)
+        action->setEnabled(unit == owner);
+    // While the MCU runs its program nothing but Reset is left.
+    const bool idle = !comm::MeaningOf(state).Running;
+    for (QAction* action : {m.FileNew, m.FileOpen, m.SetupComm, m.SetupConnect})
+        action->setEnabled(idle);
 }
 
 }  // namespace gui

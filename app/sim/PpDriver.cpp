@@ -1,7 +1,6 @@
 // The Pocket Programmer's transfer loop.
 #include "app/sim/PpDriver.h"
 
-#include "app/sim/LineAddress.h"
 #include "link/Frames.h"
 #include "link/LineAddress.h"
 
@@ -38,14 +37,9 @@ std::optional<Time> PpDriver::NextWake() const {
 void PpDriver::SendCurrent(Time now, const LineImage& memory, std::vector<uint8_t>& out) {
     const comm::WireLine line = comm::TransferSpan()[index_];
     const bool sending = setup_.Exchange == PpExchange::Send;
-    std::array<uint8_t, 8> message{static_cast<uint8_t>(sending ? 1 : 2),
-                                   static_cast<uint8_t>(line.Page),
-                                   static_cast<uint8_t>(line.Offset)};
-    if (sending) {
-        const LineCode& code = memory[RecordOfLine(line.Page, line.Offset)];
-        std::copy(code.begin(), code.end(), message.begin() + 3);
-    }
-    message[7] = comm::Sum8(message.data(), 7);
+    comm::Frame message = comm::MakePpMessage(
+        sending ? comm::kPpHereIsLine : comm::kPpSendMeLine, static_cast<uint8_t>(line.Page),
+        static_cast<uint8_t>(line.Offset), sending ? memory[line.Record] : LineCode{});
     // A message garbled on the way: its checksum no longer fits its bytes.
     if (static_cast<int>(index_) == setup_.PpCorruptMessage && tries_ == 0)
         message[7] = static_cast<uint8_t>(message[7] + 1);
@@ -97,8 +91,7 @@ void PpDriver::Answer(uint8_t byte, Time now, LineImage& memory, std::vector<uin
         return;
     const bool right = answer_[0] == sentSum_;
     if (right && setup_.Exchange == PpExchange::Receive) {
-        const comm::WireLine line = comm::TransferSpan()[index_];
-        LineCode& code = memory[RecordOfLine(line.Page, line.Offset)];
+        LineCode& code = memory[comm::TransferSpan()[index_].Record];
         std::copy(answer_.begin() + 1, answer_.end(), code.begin());
     }
     Advance(right, now);

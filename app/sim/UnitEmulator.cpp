@@ -26,21 +26,16 @@ using comm::kSpeed;
 using comm::kWriteLine;
 using comm::kWriteMemory;
 
-struct UnitMark {
-    uint8_t Kind;
-    uint8_t Type;
-};
-
-UnitMark MarkOf(UnitKind kind) {
+comm::Unit LinkUnit(UnitKind kind) {
     switch (kind) {
         case UnitKind::Mcu:
-            return {0x55, 0xF0};
+            return comm::Unit::Mcu;
         case UnitKind::Cim:
-            return {0x5A, 0xFA};
+            return comm::Unit::Cim;
         case UnitKind::Pp:
             break;
     }
-    return {0xAA, 0x0F};
+    return comm::Unit::Pp;
 }
 
 }  // namespace
@@ -91,10 +86,8 @@ void UnitEmulator::SendIdentification() {
         Send(kStrayByte);
         return;
     }
-    const UnitMark mark = MarkOf(setup_.Kind);
-    std::array<uint8_t, 4> message{mark.Kind, mark.Type,
-                                   static_cast<uint8_t>(setup_.InterfaceVersion), 0};
-    message[3] = comm::Sum8(message.data(), 3);
+    std::array<uint8_t, 4> message = comm::IdentificationOf(
+        LinkUnit(setup_.Kind), static_cast<uint8_t>(setup_.InterfaceVersion));
     if (faultFirst)
         message[3] = static_cast<uint8_t>(message[3] + 1);
     for (uint8_t byte : message)

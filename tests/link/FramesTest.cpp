@@ -1,4 +1,4 @@
-// Frame sums, identification pairs and line addressing.
+// Frame sums and line addressing.
 #include <gtest/gtest.h>
 
 #include "link/Frames.h"
@@ -6,23 +6,14 @@
 
 namespace {
 
-TEST(Frames, RequestCarriesTheSumOfItsSevenBytes) {
+TEST(Frames, EachMessageCarriesTheSumOfItsBytes) {
     EXPECT_EQ(comm::MakeFrame({2, 7, 99, 0, 0, 0, 0}), (comm::Frame{2, 7, 99, 0, 0, 0, 0, 108}));
     // The sum wraps at 256.
     EXPECT_EQ(comm::MakeFrame({240, 1, 255, 0, 0, 0, 16})[7], (240 + 1 + 255 + 16) % 256);
     EXPECT_EQ(comm::MakePpMessage(1, 2, 5, {10, 20, 30, 40}),
               (comm::Frame{1, 2, 5, 10, 20, 30, 40, 108}));
-}
-
-TEST(Frames, OnlyTheThreeKindTypePairsNameAUnit) {
-    EXPECT_EQ(comm::UnitOfIdentification(0x55, 0xF0), comm::Unit::Mcu);
-    EXPECT_EQ(comm::UnitOfIdentification(0x5A, 0xFA), comm::Unit::Cim);
-    EXPECT_EQ(comm::UnitOfIdentification(0xAA, 0x0F), comm::Unit::Pp);
-    EXPECT_FALSE(comm::UnitOfIdentification(0x55, 0xFA));  // a kind with another's type
-    EXPECT_FALSE(comm::UnitOfIdentification(0xAA, 0xF0));
-    EXPECT_EQ(comm::IdentificationOf(comm::Unit::Mcu, 1),
-              (std::array<uint8_t, 4>{0x55, 0xF0, 0x01, 0x46}));
-    EXPECT_EQ(comm::IdentificationOf(comm::Unit::Mcu, 2)[3], 0x47);
+    EXPECT_EQ(comm::IdentificationOf(comm::Unit::Cim, 2),
+              (std::array<uint8_t, 4>{0x5A, 0xFA, 0x02, 0x56}));
 }
 
 TEST(Frames, ReadReplyDataSumIsChecked) {

@@ -51,8 +51,10 @@ bool MemoryPort::Write(uint8_t byte) {
     else
         ++lost_;
     // The unit's answer is on the line now, before anything else happens.
-    for (const sim::WireByte& sent : unit_.TakeOutput())
-        pending_.push_back(sent);
+    std::vector<sim::WireByte> answer = unit_.TakeOutput();
+    if (OnAnswer)
+        OnAnswer(answer);
+    pending_.insert(pending_.end(), answer.begin(), answer.end());
     if (AfterWrite)
         AfterWrite(unit_);
     CheckHangup();

@@ -28,14 +28,15 @@ class MemoryPort : public comm::SerialPort {
 
     // When the unit next has something to do, on the test's clock.
     std::optional<comm::Millis> NextWake() const;
-    // The line drops, as when the cable is pulled.
-    void Unplug() { failed_ = true; }
 
     int Baud() const { return baud_; }
     int LostBytes() const { return lost_; }
     const std::vector<uint8_t>& Written() const { return written_; }
     // Called after every byte the PC writes, once the unit has taken it.
     std::function<void(sim::UnitEmulator&)> AfterWrite;
+    // Called with what the unit answers a byte with, as it goes on the line: noise on the
+    // line changes it here.
+    std::function<void(std::vector<sim::WireByte>&)> OnAnswer;
     // Open fails with this text when set.
     std::string OpenError;
 

@@ -14,7 +14,6 @@ namespace linktest {
 class RecordingObserver : public comm::LinkObserver {
   public:
     void ModeChanged(const std::string& text) override { Mode = text; }
-    void StateChanged(comm::CommStateWord state) override { States.push_back(state); }
     void TransferText(const std::string& text) override { Transfer = text; }
     void TransferShown(bool shown) override { TransferVisible = shown; }
     void Progress(int value) override {
@@ -32,7 +31,6 @@ class RecordingObserver : public comm::LinkObserver {
     void TraceRow(int previousRow, int row) override { TraceRows.push_back({previousRow, row}); }
 
     std::string Mode;
-    std::vector<comm::CommStateWord> States;
     std::string Transfer;
     bool TransferVisible = false;
     int LastProgress = 0;

@@ -171,6 +171,25 @@ TEST_F(MainWindowTest, ExitWithCancelKeepsRunningAndClosingOffersNoCancel) {
     EXPECT_EQ(exits, 1);
 }
 
+// Each unit's transfer items come with its identification, before its speed set-up is done.
+TEST_F(MainWindowTest, EachUnitEnablesItsOwnTransfersOnly) {
+    struct Row {
+        comm::CommStateWord state;
+        const char* enabled;
+        const char* disabled;
+    };
+    const Row rows[] = {
+        {comm::CommStateWord::McuX, "mnuFileSendMCU", "mnuFileSendPP"},
+        {comm::CommStateWord::PpX, "mnuFileSendPP", "mnuFileReadTmr"},
+        {comm::CommStateWord::Cim, "mnuFileReadTmr", "mnuFileRun"},
+    };
+    for (const Row& row : rows) {
+        window->UpdateLinkMenus(row.state);
+        EXPECT_TRUE(Find<QAction>(row.enabled)->isEnabled()) << row.enabled;
+        EXPECT_FALSE(Find<QAction>(row.disabled)->isEnabled()) << row.disabled;
+    }
+}
+
 TEST_F(MainWindowTest, CtrlNStartsANewProgram) {
     program.PgmData[0].Code = {9, 0, 1, 0};
     window->activateWindow();

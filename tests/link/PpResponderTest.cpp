@@ -1,0 +1,109 @@
+// The Pocket Programmer's messages and the end of its transfer, through the receive handler.
+#include "model/HardwareConfig.h"
+#include "link/LinkTexts.h"
+#include "model/NewProgram.h"
+#include "model/Program.h"
+#include "model/ProgramChecksum.h"
+#include "tests/link/HandlerBench.h"
+
+namespace linktest {
+namespace {
+
+using comm::PpResponder;
+namespace t = comm::texts;
+
+// A Pocket Programmer connected; line 1 of page B is 1, 3, 1, 5.
+class PpTest : public HandlerTest {
+  protected:
+    PpTest() {
+        model::MakeNewProgram(program);
+        program.PgmData[300].Code = {1, 3, 1, 5};
+        handler.Pp().AttachProgram(&program);
+        Feed({0xAA, 0x0F, 0x01, 0xBA});
+        Sent();
+    }
+    void Send(uint8_t command, uint8_t page, uint8_t offset, const comm::LineBytes& line) {
+        const comm::Frame message = comm::MakePpMessage(command, page, offset, line);
+        Feed(Bytes(message.begin(), message.end()));
+    }
+    model::Program program;
+};
+
+TEST_F(PpTest, EachMessageIsAnsweredAtOnceAndOnlyARightOneKeepsTheTransferOpen) {
+    const std::array<int16_t, 4> kept{}, stored{10, 20, 30, 40};
+    const struct {
+        Bytes message;
+        Bytes answer;
+        std::array<int16_t, 4> line305;
+        const char* status;
+        int progress;
+        bool open;  // tmrComm restarted
+    } rows[] = {
+        {{1, 2, 5, 10, 20, 30, 40, 108}, {108}, stored, t::kReadingData, 305, true},
+        {{1, 2, 5, 10, 20, 30, 40, 109}, {108}, kept, t::kReadingData, 0, true},
+        {{2, 2, 0, 0, 0, 0, 0, 4}, {4, 1, 3, 1, 5}, kept, t::kSendingData, 300, true},
+        {{2, 2, 0, 0, 0, 0, 0, 5}, {4, 1, 3, 1, 5}, kept, "", 0, false},
+    };
+    for (const auto& row : rows) {
+        program.PgmData[305].Code = {};
+        host.Timer = 0;
+        seen.Transfer.clear();
+        seen.LastProgress = 0;
+        Feed(row.message);
+        const std::string message = ::testing::PrintToString(row.message);
+        EXPECT_EQ(Sent(), row.answer) << message;
+        EXPECT_EQ(program.PgmData[305].Code, row.line305) << message;
+        EXPECT_EQ(seen.Transfer, row.status) << message;
+        EXPECT_EQ(seen.LastProgress, row.progress) << message;
+        EXPECT_EQ(host.Timer, row.open ? PpResponder::kQuiet : 0) << message;
+    }
+}
+
+TEST_F(PpTest, LinesOutsideTheImageAndUnknownCommandsAreNotAnswered) {
+    const model::Program before = program;
+    Send(1, 7, 151, {1, 2, 3, 4});  // record 951
+    Send(2, 8, 0, {});              // no page 8
+    Send(1, 0, 0, {1, 2, 3, 4});    // no page 0
+    Send(3, 1, 0, {});              // no command 3
+    EXPECT_TRUE(Sent().empty());
+    EXPECT_EQ(handler.State().RxCount, 0u);
+    EXPECT_TRUE(program.SameContent(before));
+    EXPECT_EQ(host.Timer, 0);
+}
+
+// A receive ends with the checksum check and the program's I/O kinds rebuilt from the lines
+// that came (the window then refreshes its I/O lists); a send only hides the status.
+TEST_F(PpTest, EndOfTransferChecksAndRefreshesOnlyAReceivedProgram) {
+    const struct {
+        bool receive;
+        bool checksumRight;
+    } rows[] = {{true, true}, {true, false}, {false, true}};
+    for (const auto& row : rows) {
+        seen = {};
+        model::MakeNewProgram(program);
+        if (row.receive) {
+            Send(1, 7, 19, {4, 0, 0, 2});  // register 20: four inputs fitted at block 20
+            const uint8_t sum = model::ProgramChecksum(program);
+            Send(1, 7, 99, {0, 1, 30, static_cast<uint8_t>(row.checksumRight ? sum : sum + 1)});
+        } else {
+            Send(2, 1, 0, {});
+        }
+        Tick();
+        const std::string edge = (row.receive ? "receive" : "send") +
+                                 std::string(row.checksumRight ? "" : ", checksum wrong");
+        EXPECT_TRUE(handler.Pp().Tally().Ended) << edge;
+        EXPECT_FALSE(seen.TransferVisible) << edge;
+        ASSERT_EQ(seen.Messages.size(), row.checksumRight ? 0u : 1u) << edge;
+        if (!row.checksumRight) {
+            EXPECT_EQ(seen.Messages[0].Title, t::kChecksumErrorTitle);
+            EXPECT_EQ(seen.Messages[0].Text, t::kDataTransferError);
+        }
+        EXPECT_EQ(seen.Replaced, row.receive ? 1 : 0) << edge;
+        EXPECT_EQ(program.IOType[21][model::kInput],
+                  row.receive ? model::kDigital : model::kNotInstalled)
+            << edge;
+    }
+}
+
+}  // namespace
+}  // namespace linktest
