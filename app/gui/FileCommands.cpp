@@ -32,29 +32,29 @@ FileCommands::FileCommands(model::Program& program, Dialogs& dialogs,
                            shell::SettingsStore& settings, FileCommandHost& host)
     : program_(program), dialogs_(dialogs), settings_(settings), host_(host) {}
 
-bool FileCommands::OfferToSave(bool cancellable) {
+bool FileCommands::OfferToSave() {
     if (!program_.PgmChanged)
         return true;
     const Answer answer = dialogs_.Message(
         QStringLiteral("Save Changes"),
         QStringLiteral("Do you want to save changes to this program?"), MessageIcon::Warning,
-        cancellable ? MessageButtons::YesNoCancel : MessageButtons::YesNo, Answer::Yes);
+        MessageButtons::YesNoCancel, Answer::Yes);
     if (answer == Answer::Cancel)
         return false;
-    if (answer == Answer::Yes)
-        Save();
-    return true;
+    // Yes with the save dialog cancelled, or a save that failed, keeps the changes unsaved:
+    // what was asked for would lose them.
+    return answer == Answer::No || Save();
 }
 
 void FileCommands::New() {
-    if (!OfferToSave(true))
+    if (!OfferToSave())
         return;
     model::MakeNewProgram(program_);
     host_.ShowNewProgram();
 }
 
 void FileCommands::Open() {
-    if (!OfferToSave(true))
+    if (!OfferToSave())
         return;
     const auto chosen = dialogs_.OpenFileName({QStringLiteral("Open Zolt Program"), kProgramFilter,
                                                DisplayPath(shell::FilePreset(pgmDir_, "*.zlp"))});
@@ -73,7 +73,7 @@ void FileCommands::Load(const std::string& path) {
                       MessageIcon::Warning);
         return;
     }
-    host_.ShowNewProgram();
+    // Said before the page is listed, so that it comes ahead of the error log it may offer.
     if (!report.Complete) {
         dialogs_.Tell(QStringLiteral("Open Zolt Program"),
                       QStringLiteral("The program file is damaged or ends early; the program "
@@ -81,6 +81,7 @@ void FileCommands::Load(const std::string& path) {
                           DisplayPath(report.Message(path)),
                       MessageIcon::Warning);
     }
+    host_.ShowNewProgram();
 }
 
 bool FileCommands::Save() {
@@ -91,10 +92,11 @@ bool FileCommands::Save() {
     if (!chosen)
         return false;
     RememberFolder(*chosen);
-    const std::string error = files::SaveProgram(program_, LocalPath(*chosen));
+    const std::string path = shell::WithDefaultExtension(LocalPath(*chosen), ".zlp");
+    const std::string error = files::SaveProgram(program_, path);
     if (!error.empty()) {
         dialogs_.Tell(QStringLiteral("Save Zolt Program"),
-                      QStringLiteral("The program was not saved to ") + *chosen +
+                      QStringLiteral("The program was not saved to ") + DisplayPath(path) +
                           QStringLiteral("\n") + DisplayPath(error),
                       MessageIcon::Warning);
         return false;
@@ -106,15 +108,17 @@ bool FileCommands::Save() {
 void FileCommands::Export() {
     const auto chosen = dialogs_.SaveFileName(
         {QStringLiteral("Export Zolt Program"),
-         QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*"), QStringLiteral("*.txt")});
+         QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*"),
+         DisplayPath(shell::FilePreset(pgmDir_, "*.txt"))});
     if (!chosen)
         return;
+    const std::string path = shell::WithDefaultExtension(LocalPath(*chosen), ".txt");
     host_.ShowTransferStatus(QStringLiteral("Exporting Data"), 0);
-    const std::string error = files::ExportProgram(program_, LocalPath(*chosen));
+    const std::string error = files::ExportProgram(program_, path);
     host_.ShowTransferStatus(QString(), 0);
     if (!error.empty()) {
         dialogs_.Tell(QStringLiteral("Export Zolt Program"),
-                      QStringLiteral("The program was not exported to ") + *chosen +
+                      QStringLiteral("The program was not exported to ") + DisplayPath(path) +
                           QStringLiteral("\n") + DisplayPath(error),
                       MessageIcon::Warning);
         return;

@@ -36,13 +36,14 @@ class FileCommands {
     const std::string& PgmDir() const { return pgmDir_; }
     void SetPgmDir(std::string folder) { pgmDir_ = std::move(folder); }
 
-    // Asks whether to save unsaved changes, and saves on Yes. Returns false when the user
-    // chose Cancel (offered only when cancellable).
-    bool OfferToSave(bool cancellable);
+    // Asks whether to save unsaved changes (Yes, No, Cancel), and saves on Yes. Returns false
+    // when the user chose Cancel, or Yes and the changes were not saved.
+    bool OfferToSave();
 
     void New();
     void Open();
-    // Saves through the save dialog; false when nothing was written.
+    // Saves through the save dialog (".zlp" added to a name without an extension); false when
+    // nothing was written.
     bool Save();
     void Export();
 

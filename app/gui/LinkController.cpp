@@ -134,6 +134,9 @@ void LinkController::SendToMcu() {
 }
 
 void LinkController::ReadFromMcu() {
+    // The read replaces the program: unsaved changes are offered a save first.
+    if (!window_.Files().OfferToSave())
+        return;
     RunTransfer([this] { return session_.ReadProgram(program_); });
 }
 

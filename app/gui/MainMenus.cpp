@@ -101,11 +101,11 @@ MainMenus BuildMainMenus(QMenuBar* bar, QWidget* owner) {
     m.ListEditPaste = AddItem(m.ListEdit, "Paste", "mnuListEditPaste", false);
     m.ListEditPaste->setShortcut(QKeySequence::Paste);
     m.ListEditReplace = AddItem(m.ListEdit, "Replace", "mnuListEditReplace", false);
-    EnableLinkMenus(m, comm::CommStateWord::None);
+    EnableLinkMenus(m, comm::CommStateWord::None, false);
     return m;
 }
 
-void EnableLinkMenus(const MainMenus& m, comm::CommStateWord state) {
+void EnableLinkMenus(const MainMenus& m, comm::CommStateWord state, bool transferring) {
     const std::optional<comm::Unit> unit = comm::TransferUnit(state);
     m.FileSend->menuAction()->setEnabled(unit.has_value());
     m.FileRead->menuAction()->setEnabled(unit.has_value());
@@ -118,10 +118,13 @@ void EnableLinkMenus(const MainMenus& m, comm::CommStateWord state) {
     };
     for (const auto& [action, owner] : transfers)
         action->setEnabled(unit == owner);
-    // While the MCU runs its program nothing but Reset is left.
-    const bool idle = !comm::MeaningOf(state).Running;
+    // While the MCU runs its program nothing but Reset is left; while a transfer runs nothing
+    // may replace the program or the page it comes from.
+    const bool idle = !comm::MeaningOf(state).Running && !transferring;
     for (QAction* action : {m.FileNew, m.FileOpen, m.SetupComm, m.SetupConnect})
         action->setEnabled(idle);
+    for (QAction* action : m.Page)
+        action->setEnabled(!transferring);
 }
 
 }  // namespace gui

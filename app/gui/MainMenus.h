@@ -55,8 +55,9 @@ struct MainMenus {
 // disabled; "Paste" and "Replace" wait for the first Cut or Copy.
 MainMenus BuildMainMenus(QMenuBar* bar, QWidget* owner);
 
-// Enables and disables the items the link state governs. Items whose windows are not part of
+// Enables and disables the items the link state governs, and while a transfer runs (transferring)
+// those that would replace the program or change the page. Items whose windows are not part of
 // the programmer yet stay disabled.
-void EnableLinkMenus(const MainMenus& menus, comm::CommStateWord state);
+void EnableLinkMenus(const MainMenus& menus, comm::CommStateWord state, bool transferring);
 
 }  // namespace gui

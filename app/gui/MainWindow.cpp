@@ -33,6 +33,8 @@ namespace gui {
 namespace {
 
 constexpr int kProgressRange = 925;  // the records a transfer walks
+// The background of the row the MCU executes: amber, unlike any selection colour.
+const QColor kTraceMarker(255, 214, 102);
 
 // Message texts of the core carry CR LF between their lines.
 QString MessageText(const std::string& text) {
@@ -238,15 +240,19 @@ void MainWindow::PlaceControls() {
 }
 
 void MainWindow::Exit() {
-    if (!files_.OfferToSave(true))
+    if (!files_.OfferToSave())
         return;
     exiting_ = true;
     close();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!exiting_)
-        files_.OfferToSave(false);
+    // Closing the window asks as Exit does: Cancel, Esc or the question's own close button
+    // keep the programmer running with the changes.
+    if (!exiting_ && !files_.OfferToSave()) {
+        event->ignore();
+        return;
+    }
     exiting_ = true;
     link_->Shutdown();
     event->accept();
@@ -284,6 +290,7 @@ void MainWindow::ShowPage(int page, int line) {
     const int top = line == 0 ? 0 : lstPage_->verticalScrollBar()->value();
     drawing_ = true;
     lstPage_->clear();
+    tracedRow_ = -1;
     for (const model::ListRow& row : session_.Listing().Rows) {
         auto* item = new QListWidgetItem(model::ToQString(row.Text), lstPage_);
         item->setData(Qt::UserRole, row.ItemData);
@@ -348,11 +355,23 @@ void MainWindow::ConnectLinkCommands() {
     };
     for (const auto& [action, command] : commands)
         connect(action, &QAction::triggered, &link, command);
-    connect(&link, &LinkController::transferRunning, menus_.SetupCancel, &QAction::setEnabled);
+    connect(&link, &LinkController::transferRunning, this, &MainWindow::ShowTransferRunning);
 }
 
 void MainWindow::UpdateLinkMenus(comm::CommStateWord state) {
-    EnableLinkMenus(menus_, state);
+    EnableLinkMenus(menus_, state, link_ && link_->TransferRunning());
+    if (!comm::MeaningOf(state).Running)
+        ShowTracedRow(-1);
+}
+
+void MainWindow::ShowTransferRunning(bool running) {
+    // A send takes the program as it stands when it starts: no edit may change it meanwhile.
+    menus_.SetupCancel->setEnabled(running);
+    UpdateLinkMenus(link_->Session().State());
+    const std::initializer_list<QWidget*> editing = {lstPage_, txtPageName_, txtComment_,
+                                                     editor_, buttons_};
+    for (QWidget* widget : editing)
+        widget->setEnabled(!running);
 }
 
 comm::TraceView MainWindow::CurrentTraceView() const {
@@ -360,17 +379,20 @@ comm::TraceView MainWindow::CurrentTraceView() const {
     view.Page = session_.State().CurPage + 1;
     for (const model::ListRow& row : session_.Listing().Rows)
         view.RowLines.push_back(row.ItemData);
-    view.TraceItem = lstPage_->currentRow();
+    view.TraceItem = tracedRow_;
     return view;
 }
 
 void MainWindow::ShowTracedRow(int row) {
-    if (row < 0 || row >= lstPage_->count())
+    // The executing line gets a marker of its own: the selection stays with the line the
+    // editor shows, so OK always stores into the line on display.
+    if (tracedRow_ >= 0 && tracedRow_ < lstPage_->count())
+        lstPage_->item(tracedRow_)->setData(Qt::BackgroundRole, QVariant());
+    tracedRow_ = row >= 0 && row < lstPage_->count() ? row : -1;
+    if (tracedRow_ < 0)
         return;
-    drawing_ = true;
-    lstPage_->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    lstPage_->item(row)->setBackground(kTraceMarker);
     lstPage_->scrollToItem(lstPage_->item(row));
-    drawing_ = false;
 }
 
 // ----- rows and the current line
@@ -390,8 +412,6 @@ std::vector<bool> MainWindow::SelectedRows() const {
 }
 
 void MainWindow::RowClick(int row, bool userClick) {
-    if (userClick)
-        link_->ListingChanged();
     const editor::Reply reply = WithLineAnswer(
         [&](editor::LineAnswer answer) { return session_.ClickRow(row, userClick, answer); });
     if (reply.Then != editor::Reply::Kind::Stored) {

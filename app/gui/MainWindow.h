@@ -61,11 +61,15 @@ class MainWindow : public QMainWindow, public FileCommandHost {
 
     // The menu items the link state allows. The link calls it whenever its state changes.
     void UpdateLinkMenus(comm::CommStateWord state);
+    // A transfer started or ended: Cancel follows it, and the commands that would change the
+    // program are disabled while it runs.
+    void ShowTransferRunning(bool running);
     LinkController& Link() { return *link_; }
     Dialogs& Messages() { return dialogs_; }
     // What the run trace needs of the page on display: its page, rows and selected row.
     comm::TraceView CurrentTraceView() const;
-    // Highlights the row the run trace reports, without loading its line into the editor.
+    // Marks the row the run trace reports (-1: none), apart from the selection, without
+    // loading its line into the editor.
     void ShowTracedRow(int row);
 
     // File > Exit: asks about unsaved changes (Cancel keeps the programmer running), then ends.
@@ -128,6 +132,7 @@ class MainWindow : public QMainWindow, public FileCommandHost {
     editor::PageSession session_;
     FileCommands files_;
     bool drawing_ = false;        // rows are being selected by the program, not clicked
+    int tracedRow_ = -1;          // the row the run trace marks, -1 for none
     bool rowChangeSeen_ = false;  // the press under way already moved the current row
     bool exiting_ = false;
 

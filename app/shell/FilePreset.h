@@ -1,4 +1,4 @@
-// The file name a program dialog opens with.
+// The file names the program and export dialogs start with and hand back.
 #pragma once
 
 #include <string>
@@ -12,5 +12,9 @@ std::string FilePreset(const std::string& folder, const std::string& pattern);
 // The folder of a chosen file ("/home/u" for "/home/u/a.zlp", "/" for "/a.zlp"); empty for a
 // bare name.
 std::string FolderOfFile(const std::string& path);
+
+// path with extension (".zlp") added when its file name has none, so that a file saved as
+// "filler" is found again under the dialogs' "*.zlp" filter. A name ending in a dot keeps it.
+std::string WithDefaultExtension(const std::string& path, const std::string& extension);
 
 }  // namespace shell

@@ -7,11 +7,16 @@
 
 #include "app/zoltctl/Command.h"
 #include "files/ProgramFile.h"
+#include "model/HardwareConfig.h"
+#include "model/NewProgram.h"
 #include "model/Program.h"
 
 namespace zoltctl {
 
 bool LoadCompleteProgram(const std::string& path, model::Program& program) {
+    // A file of an older generation holds no panel settings: like the window just after start,
+    // the new program's stay.
+    model::MakeNewProgram(program);
     const files::LoadReport report = files::LoadProgram(program, path);
     if (report.Complete)
         return true;
@@ -20,6 +25,9 @@ bool LoadCompleteProgram(const std::string& path, model::Program& program) {
 }
 
 int SaveOrReport(model::Program& program, const std::string& path) {
+    // The window stamps the version it works with whenever it shows a page, so every file it
+    // saves carries it; a file saved here must not differ from it.
+    model::StampFirmwareVersion(program);
     const std::string error = files::SaveProgram(program, path);
     if (error.empty())
         return kExitOk;

@@ -38,6 +38,14 @@ TEST(FilePreset, AddsASeparatorOnlyWhenTheFolderLacksOne) {
     EXPECT_EQ(shell::FolderOfFile("a.zlp"), "");
 }
 
+TEST(FilePreset, ExtensionAddedOnlyToANameWithoutOne) {
+    EXPECT_EQ(shell::WithDefaultExtension("/home/work/filler", ".zlp"), "/home/work/filler.zlp");
+    EXPECT_EQ(shell::WithDefaultExtension("/home/v1.2/filler", ".zlp"), "/home/v1.2/filler.zlp");
+    EXPECT_EQ(shell::WithDefaultExtension("/home/.hidden", ".txt"), "/home/.hidden.txt");
+    EXPECT_EQ(shell::WithDefaultExtension("/home/work/a.ZLP", ".zlp"), "/home/work/a.ZLP");
+    EXPECT_EQ(shell::WithDefaultExtension("plant.txt", ".txt"), "plant.txt");
+}
+
 TEST(MainLayout, ResizeBelowTheMinimumSnapsBackTo8025By8070Twips) {
     EXPECT_EQ(shell::MinimumOuterSize(), (shell::Size{535, 538}));
     EXPECT_EQ(shell::SnapToMinimum({300, 900}), (shell::Size{535, 900}));

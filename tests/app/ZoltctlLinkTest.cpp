@@ -53,7 +53,7 @@ TEST_F(ZoltctlLink, ConnectSendAndReadRoundTripEveryLineOfARandomProgram) {
     model::Program program = testsupport::RandomProgram(rng);
     const std::string file = Write(program, "random.zlp");
     const std::string dump = scratch.File("mcu.zlp");
-    SimProcess sim({"--interface-version", "2", "--dump", dump});
+    SimProcess sim({"--interface-version", "2", "--firmware", "1.31", "--dump", dump});
     ASSERT_FALSE(sim.Device().empty());
 
     const Outcome connected = Zoltctl("connect" + Port(sim));
@@ -70,10 +70,12 @@ TEST_F(ZoltctlLink, ConnectSendAndReadRoundTripEveryLineOfARandomProgram) {
     ASSERT_EQ(sim.Stop(), 0);
 
     model::StoreProgramChecksum(program);
-    // Register 100 bytes B and C are the MCU's firmware version (1.30), whatever was sent.
+    // Register 100 bytes B and C are the MCU's firmware version, whatever was sent; the file
+    // read back carries the version the window would save (1.30).
     program.SetRegisterByte(100, 1, 1);
-    program.SetRegisterByte(100, 2, 30);
+    program.SetRegisterByte(100, 2, 31);
     EXPECT_TRUE(SameLines(Read(dump), program)) << "the MCU holds what was sent";
+    program.SetRegisterByte(100, 2, 30);
     EXPECT_TRUE(SameLines(Read(scratch.File("back.zlp")), program)) << "and reads it back";
     EXPECT_EQ(testfiles::ReadBytes(file), testfiles::ReadBytes(Write(Read(file), "again.zlp")))
         << "send leaves the file as it was";

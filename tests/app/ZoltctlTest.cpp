@@ -63,6 +63,9 @@ TEST(Zoltctl, ExportWritesTheListingToAFileOrStandardOutput) {
     const Outcome toStdout = Zoltctl("export " + Data("sample.zlp") + " -");
     EXPECT_EQ(toStdout.status, 0);
     EXPECT_EQ(toStdout.out, testfiles::DataFile("sample.txt"));
+    // A file from before the panel settings keeps a new program's, as in the window.
+    const Outcome beta = Zoltctl("export " + Data("sample-beta.zlp") + " -");
+    EXPECT_NE(beta.out.find("Timer 1 ...... Named  'Timer 1'"), std::string::npos) << beta.out;
 }
 
 TEST(Zoltctl, UnreadableFilesExitWith2AndSayWhereReadingStopped) {

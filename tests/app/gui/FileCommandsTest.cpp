@@ -68,13 +68,16 @@ TEST_F(MainWindowTest, OpenOfAnUnopenableFileChangesNothingAndOfADamagedOneKeeps
 
     dialogs.shown.clear();
     testfiles::ScratchFolder folder;
-    const std::string whole = files::ProgramFileText(testpage::ProgramWithLines(0, 4));
+    model::Program damaged = testpage::ProgramWithLines(0, 4);
+    damaged.PgmData[2].Code = {1, 0x07, 1, 0};  // input 7: a problem for the error log
+    const std::string whole = files::ProgramFileText(damaged);
     const std::string path = folder.File("cut.zlp");
     // Cut in the middle of the records: page A's four lines are in, the rest is missing.
     testfiles::WriteBytes(path, whole.substr(0, whole.size() / 3));
     dialogs.files = {Q(path)};
     Trigger("mnuFileOpen");
-    ASSERT_EQ(dialogs.Titles(), QStringList{"Open Zolt Program"});
+    // What the file lacks is said before the page's problems are offered.
+    ASSERT_EQ(dialogs.Titles(), (QStringList{"Open Zolt Program", "Program Errors"}));
     EXPECT_TRUE(dialogs.shown[0].Text.contains(Q(path)));
     EXPECT_TRUE(dialogs.shown[0].Text.contains("damaged or ends early"));
     EXPECT_FALSE(program.LoadOK);
@@ -89,11 +92,12 @@ TEST_F(MainWindowTest, NewAfterChangesAsksAndCancelKeepsTheProgram) {
     dialogs.answers = {Answer::Cancel};
     Trigger("mnuFileNew");
     EXPECT_EQ(testpage::Lines(program, 0), "L1 L2 END");
-    // Yes saves first; a cancelled save dialog still lets New go on.
+    // Yes saves first; a cancelled save dialog keeps the changes it was asked to save.
     dialogs.answers = {Answer::Yes};
     Trigger("mnuFileNew");
     EXPECT_EQ(dialogs.fileDialogs.size(), 1u);
-    EXPECT_EQ(testpage::Lines(program, 0), "END");
+    EXPECT_EQ(testpage::Lines(program, 0), "L1 L2 END");
+    EXPECT_TRUE(program.PgmChanged);
 }
 
 TEST_F(MainWindowTest, ExportWritesTheListingAndReports) {

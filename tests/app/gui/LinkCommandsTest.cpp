@@ -1,5 +1,5 @@
 // What only the window shows of the link, against an emulated unit on a pseudo-terminal: the
-// status label and progress bar of a send, the traced row of run mode, and the cancel command.
+// status label and progress bar of a send, the marked row of run mode, and the cancel command.
 #include <QProgressBar>
 #include <QTimer>
 #include <functional>
@@ -10,6 +10,7 @@
 #include "link/LinkTexts.h"
 #include "model/ProgramChecksum.h"
 #include "tests/app/gui/GuiFixture.h"
+#include "tests/editor/PageBuilder.h"
 #include "tests/support/ProgramFactory.h"
 
 namespace testgui {
@@ -72,7 +73,7 @@ TEST_F(LinkCommandsTest, SendFromTheFileMenuShowsStatusAndProgressThenTheVerdict
     EXPECT_EQ(unit->Inspect([](const sim::UnitEmulator& u) { return u.Memory()[899][3]; }), sent);
 }
 
-TEST_F(LinkCommandsTest, RunHighlightsTheReportedRowAndLeavesOnlyReset) {
+TEST_F(LinkCommandsTest, RunMarksTheReportedRowAndLeavesOnlyReset) {
     model::Program running = testsupport::FullProgram();
     model::StoreProgramChecksum(running);
     sim::UnitSetup setup;
@@ -85,12 +86,20 @@ TEST_F(LinkCommandsTest, RunHighlightsTheReportedRowAndLeavesOnlyReset) {
     Trigger("mnuFileRun");
     EXPECT_EQ(Find<QLabel>("lblXFerStat")->text(), "Running Program");
     EXPECT_FALSE(Find<QAction>("mnuFileNew")->isEnabled());
-    ASSERT_TRUE(WaitFor([&] {
-        const QListWidgetItem* item = List()->currentItem();
-        return item != nullptr && item->data(Qt::UserRole).toInt() == 3;
-    })) << "the row of line 3 is highlighted";
+    const int selected = List()->currentRow();
+    QListWidgetItem* line3 = nullptr;
+    for (int row = 0; row < List()->count() && !line3; ++row) {
+        if (List()->item(row)->data(Qt::UserRole).toInt() == 3)
+            line3 = List()->item(row);
+    }
+    ASSERT_NE(line3, nullptr);
+    const QBrush plain = line3->background();
+    ASSERT_TRUE(WaitFor([&] { return line3->background() != plain; }))
+        << "the row of line 3 is marked";
+    EXPECT_EQ(List()->currentRow(), selected);
 
     Trigger("mnuSetupReset");
+    EXPECT_EQ(line3->background(), plain);
     EXPECT_TRUE(Find<QAction>("mnuFileNew")->isEnabled());
     EXPECT_FALSE(Find<QLabel>("lblXFerStat")->isVisible());
 }
@@ -100,13 +109,37 @@ TEST_F(LinkCommandsTest, CancelIsOfferedWhileASendRunsAndStopsIt) {
     ConnectTo(sim::UnitSetup{}, true);  // 9600 baud: a send takes some eight seconds
     Use(testsupport::FullProgram());
     EXPECT_FALSE(Find<QAction>("mnuSetupCancel")->isEnabled());
-    QTimer::singleShot(300, [&] { Trigger("mnuSetupCancel"); });
+    QTimer::singleShot(300, [&] {
+        // Nothing may change the program while it goes out.
+        EXPECT_FALSE(Find<QAction>("mnuFileNew")->isEnabled());
+        EXPECT_FALSE(Find<QAction>("mnuPage")->isEnabled());
+        EXPECT_FALSE(List()->isEnabled());
+        Trigger("mnuSetupCancel");
+    });
     const auto start = std::chrono::steady_clock::now();
     Trigger("mnuFileSendMCU");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
     EXPECT_FALSE(Shown(comm::texts::kTransferred));
     EXPECT_FALSE(Find<QAction>("mnuSetupCancel")->isEnabled());
     EXPECT_FALSE(Find<QLabel>("lblXFerStat")->isVisible());
+    EXPECT_TRUE(Find<QAction>("mnuFileNew")->isEnabled());
+    EXPECT_TRUE(List()->isEnabled());
+}
+
+// The read replaces the program: unsaved work is offered a save first, and Cancel sends nothing.
+TEST_F(LinkCommandsTest, ReadAsksToSaveUnsavedWorkAndCancelSendsNothing) {
+    ConnectTo(sim::UnitSetup{});
+    Use(testpage::ProgramWithLines(0, 2));
+    program.PgmChanged = true;
+    const auto requests = [&] {
+        return unit->Inspect([](sim::UnitEmulator& u) { return u.Requests().size(); });
+    };
+    const std::size_t before = requests();
+    dialogs.answers = {gui::Answer::Cancel};
+    Trigger("mnuFileReadMCU");
+    EXPECT_EQ(dialogs.shown.back().Title, "Save Changes");
+    EXPECT_EQ(testpage::Lines(program, 0), "L1 L2 END");
+    EXPECT_EQ(requests(), before);
 }
 
 }  // namespace

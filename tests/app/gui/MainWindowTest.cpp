@@ -154,21 +154,39 @@ TEST_F(MainWindowTest, ResizeBelowTheMinimumSnapsBackAndTheControlsFollowTheSize
     EXPECT_EQ(List()->geometry(), QRect(list.Left, list.Top, list.Width, list.Height));
 }
 
-TEST_F(MainWindowTest, ExitWithCancelKeepsRunningAndClosingOffersNoCancel) {
+// Exit and closing the window both offer Cancel, so Esc on the question never loses the work.
+TEST_F(MainWindowTest, ExitOrCloseWithCancelKeepsRunning) {
     int exits = 0;
     QObject::connect(window.get(), &gui::MainWindow::exitRequested, [&] { ++exits; });
     program.PgmChanged = true;
-    dialogs.answers = {Answer::Cancel};
+    dialogs.answers = {Answer::Cancel, Answer::Cancel};
     Trigger("mnuFileExit");
+    window->close();
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(exits, 0);
 
     dialogs.answers = {Answer::No};
     window->close();
-    ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[1].Buttons, gui::MessageButtons::YesNo);
-    EXPECT_EQ(dialogs.shown[1].Title, "Save Changes");
+    ASSERT_EQ(dialogs.shown.size(), 3u);
+    for (const auto& shown : dialogs.shown) {
+        EXPECT_EQ(shown.Title, "Save Changes");
+        EXPECT_EQ(shown.Buttons, gui::MessageButtons::YesNoCancel);
+    }
     EXPECT_EQ(exits, 1);
+}
+
+// The traced line is marked apart from the selection: OK during run mode stores into the line
+// the editor shows, never into the one the MCU executes.
+TEST_F(MainWindowTest, TraceReportDuringAnEditLeavesTheEditedLineToOk) {
+    Use(testpage::ProgramWithLines(0, 3));
+    ClickRow(RowOf(2));
+    TypeComment(QStringLiteral("x"));
+    window->ShowTracedRow(RowOf(3));
+    EXPECT_EQ(List()->currentRow(), RowOf(2));
+    EXPECT_NE(List()->item(RowOf(3))->background(), List()->item(RowOf(2))->background());
+    Press("cmdAcceptChg");
+    EXPECT_EQ(program.PgmData[1].Comment, "L2x");
+    EXPECT_EQ(program.PgmData[2].Comment, "L3");
 }
 
 // Each unit's transfer items come with its identification, before its speed set-up is done.
