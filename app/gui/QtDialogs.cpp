@@ -71,6 +71,9 @@ Answer QtDialogs::Message(const QString& title, const QString& text, MessageIcon
         set = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     QMessageBox box(BoxIcon(icon), title, text, set, parent_);
     box.setDefaultButton(BoxButton(defaultButton));
+    // Qt widens a box to its title; without minimise and maximise buttons the title bar has
+    // the room it counted on.
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     switch (box.exec()) {
         case QMessageBox::Ok:
             return Answer::Ok;
