@@ -19,6 +19,7 @@
 #include "app/gui/CommentEdit.h"
 #include "app/gui/ErrorLogWindow.h"
 #include "app/gui/FixedFont.h"
+#include "app/gui/PageRowDelegate.h"
 #include "app/gui/LinkController.h"
 #include "model/qt/ModelText.h"
 #include "app/shell/MainLayout.h"
@@ -124,6 +125,7 @@ void MainWindow::BuildControls() {
     lstPage_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstPage_->setContextMenuPolicy(Qt::CustomContextMenu);
     lstPage_->setUniformItemSizes(true);
+    lstPage_->setItemDelegate(new PageRowDelegate(lstPage_));
     for (QAction* action :
          {menus_.ListEditCut, menus_.ListEditCopy, menus_.ListEditPaste, menus_.ListEditReplace}) {
         action->setShortcutContext(Qt::WidgetShortcut);

@@ -6,6 +6,7 @@
 #include "app/shell/CommandLine.h"
 #include "app/shell/FilePreset.h"
 #include "app/shell/MainLayout.h"
+#include "app/shell/RowColumns.h"
 
 namespace {
 
@@ -78,5 +79,25 @@ TEST_P(MainLayoutRules, KeepTheControlsInsideAndApart) {
 INSTANTIATE_TEST_SUITE_P(Sizes, MainLayoutRules,
                          ::testing::Values(LayoutCase{535, 510}, LayoutCase{900, 640},
                                            LayoutCase{1600, 1200}));
+
+// Rows 9, 10 and 100 split into the same parts wherever their spacing puts the number.
+TEST(RowColumns, LineRowsOfEveryNumberLengthSplitAtTheirNumber) {
+    const struct {
+        const char* row;
+        const char* number;
+        const char* description;
+    } rows[] = {
+        {"     9          End Page", "9", "End Page"},
+        {"   10          Wait 2.00 Seconds", "10", "Wait 2.00 Seconds"},
+        {" 100          Turn ON Output 1  If NOT, Move to Line 12", "100",
+         "Turn ON Output 1  If NOT, Move to Line 12"},
+        {"                    a comment 12", "", ""},
+    };
+    for (const auto& r : rows) {
+        const shell::RowColumns parts = shell::SplitLineRow(r.row);
+        EXPECT_EQ(parts.Number, r.number) << r.row;
+        EXPECT_EQ(parts.Description, r.description) << r.row;
+    }
+}
 
 }  // namespace
