@@ -1,10 +1,12 @@
 // The link session: connection, the receive path, the timers and the bounded request waits.
 #include "link/LinkSession.h"
 
-#include "model/HardwareConfig.h"
+#include <algorithm>
+
 #include "link/CimTransfer.h"
 #include "link/LinkTexts.h"
 #include "link/McuTransfer.h"
+#include "model/HardwareConfig.h"
 #include "model/Program.h"
 #include "model/ProgramChecksum.h"
 
@@ -72,6 +74,8 @@ void LinkSession::Reset() {
     if (busy_)
         pump_.Cancel();
     handler_.Reset();
+    // The next unit may well be a prompt one.
+    replyWait_ = kReplyWait;
     tmrMaster_.Stop();
     if (port_.IsOpen())
         SetLineSpeed(kLowBaud);
@@ -132,13 +136,35 @@ WaitResult LinkSession::SendRequest(const Request& request) {
     return Wait([this] { return port_.QueuedOut() < 1; }, kDrainWait);
 }
 
+WaitResult LinkSession::AwaitReply(std::size_t replyLength, Millis timeoutMs) {
+    return Wait([&] { return handler_.State().RxCount >= replyLength; }, timeoutMs);
+}
+
+void LinkSession::LearnLatency(Millis latency) {
+    replyWait_ = std::clamp(latency + latency / 2, replyWait_, kLongestReplyWait);
+}
+
+void LinkSession::DropLateReplies(std::size_t replyLength, int count) {
+    // A repeat whose reply is lost costs one wait; a cancel or a failed port is left to the
+    // next request to find.
+    for (; count > 0 && AwaitReply(replyLength, replyWait_) == WaitResult::Done; --count)
+        handler_.State().RxCount = 0;
+}
+
 Reply LinkSession::Transact(const Request& request, std::size_t replyLength, bool checkData) {
     LinkState& state = handler_.State();
     int silences = 0;
+    int unanswered = 0;    // requests sent whose reply has not come (yet)
+    Millis firstSent = 0;  // when the oldest of them went out
     for (int tries = 0; tries < kMaxTries;) {
+        if (unanswered++ == 0)
+            firstSent = clock_.Now();
         WaitResult waited = SendRequest(request);
+        // A repeated request waits longer: the unit may just be slow, and the reply to the
+        // first request answers the repeat as well.
         if (waited == WaitResult::Done)
-            waited = Wait([&] { return state.RxCount >= replyLength; }, kReplyWait);
+            waited = AwaitReply(replyLength,
+                                silences == 0 ? replyWait_ : std::max(replyWait_, kRepeatWait));
         if (waited == WaitResult::Cancelled)
             return {Outcome::Cancelled, {}};
         if (waited == WaitResult::PortFailed)
@@ -149,13 +175,18 @@ Reply LinkSession::Transact(const Request& request, std::size_t replyLength, boo
             continue;
         }
         silences = 0;
+        --unanswered;
+        if (unanswered > 0)
+            LearnLatency(clock_.Now() - firstSent);
         Reply reply;
         std::copy(state.RxBuf.begin(), state.RxBuf.begin() + replyLength, reply.Bytes.begin());
         state.RxCount = 0;
         const bool echoRight = reply.Bytes[0] == state.MsgSum;
         const bool dataRight = !checkData || ReplyDataIntact(reply.Bytes.data());
-        if (echoRight && dataRight)
+        if (echoRight && dataRight) {
+            DropLateReplies(replyLength, unanswered);
             return reply;
+        }
         ++tries;
     }
     return {Outcome::BadReplies, {}};
@@ -180,6 +211,9 @@ LinkResult LinkSession::Failure(Outcome outcome) {
                                  error.empty() ? texts::kNoAnswer : error + "\n" + texts::kNoAnswer,
                                  NoticeIcon::Exclamation});
     }
+    if (outcome == Outcome::BadReplies)
+        return Verdict(outcome,
+                       {texts::kBadRepliesTitle, texts::kBadReplies, NoticeIcon::Exclamation});
     return Verdict(outcome, {texts::kNoAnswerTitle, texts::kNoAnswer, NoticeIcon::Exclamation});
 }
 

@@ -78,7 +78,7 @@ constexpr const char* kRunDeclined =
     "Select 'Send to MCU' or 'Read from MCU' from the File menu\n"
     "to have the two programs match";
 
-// When a unit stops answering, the port fails or a transfer is cancelled.
+// When a unit stops answering or answers wrongly, the port fails or a transfer is cancelled.
 constexpr const char* kNoAnswerTitle = "Zolt Not Answering";
 constexpr const char* kNoAnswer =
     "The Zolt does not answer.\n"
@@ -90,6 +90,11 @@ constexpr const char* kNoIdentification =
 constexpr const char* kPpNotStarted =
     "The Pocket Programmer has not started the transfer.\n"
     "Choose it on the Pocket Programmer's Main Menu, then try again.";
+constexpr const char* kBadRepliesTitle = "Data Transfer Error";
+constexpr const char* kBadReplies =
+    "The Zolt answers with errors.\n"
+    "Select Low speed under 'Setup...Change Comm Port' and check the cable, then select "
+    "'Connect to Zolt'.";
 constexpr const char* kCancelled = "Transfer cancelled.";
 constexpr const char* kNotReady = "The unit this transfer needs is not connected.";
 constexpr const char* kBusy = "Another transfer is still running.";
