@@ -16,6 +16,11 @@ namespace {
 
 constexpr int kLowBaud = 9600;
 
+// What a cancel shows. A send may have left the unit with part of what it holds: a warning.
+Notice CancelNotice(const char* text, NoticeIcon icon = NoticeIcon::Information) {
+    return {texts::kCancelledTitle, text, icon};
+}
+
 }  // namespace
 
 LinkSession::LinkSession(SerialPort& port, Clock& clock, EventPump& pump, LinkObserver& observer)
@@ -71,8 +76,10 @@ std::optional<Millis> LinkSession::NextTimerDue() const {
 void LinkSession::Reset() {
     // A command still waiting (a reset from the window during a transfer) stops at once
     // instead of waiting out its replies in the new state.
-    if (busy_)
+    if (busy_) {
+        resetMidCommand_ = true;
         pump_.Cancel();
+    }
     handler_.Reset();
     // The next unit may well be a prompt one.
     replyWait_ = kReplyWait;
@@ -198,9 +205,14 @@ LinkResult LinkSession::Verdict(Outcome outcome, const Notice& notice) {
 }
 
 LinkResult LinkSession::Failure(Outcome outcome) {
+    if (outcome == Outcome::Cancelled) {
+        // The reset has cleared the status already, and lblMode shows what became of the link.
+        if (resetMidCommand_)
+            return {outcome, {"", texts::kCancelled, NoticeIcon::None}};
+        Status().ShowText(texts::kTransferCancelled);
+        return Verdict(outcome, cancelled_);
+    }
     Status().Hide();
-    if (outcome == Outcome::Cancelled)
-        return {outcome, {"", texts::kCancelled, NoticeIcon::None}};
     // The unit is out of step or gone: drop whatever it still sends until a reset.
     StopCommTimer();
     handler_.SetState(CommStateWord::Err);
@@ -217,12 +229,15 @@ LinkResult LinkSession::Failure(Outcome outcome) {
     return Verdict(outcome, {texts::kNoAnswerTitle, texts::kNoAnswer, NoticeIcon::Exclamation});
 }
 
-LinkResult LinkSession::Command(CommStateWord ready, const std::function<LinkResult()>& body) {
+LinkResult LinkSession::Command(CommStateWord ready, const Notice& cancelled,
+                                const std::function<LinkResult()>& body) {
     if (busy_)
         return {Outcome::Busy, {"", texts::kBusy, NoticeIcon::None}};
     if (State() != ready)
         return {Outcome::NotReady, {"", texts::kNotReady, NoticeIcon::None}};
     busy_ = true;
+    resetMidCommand_ = false;
+    cancelled_ = cancelled;
     pump_.ClearCancel();
     LinkResult result = body();
     busy_ = false;
@@ -241,43 +256,51 @@ uint8_t LinkSession::CheckProgram(const model::Program& program) {
 }
 
 LinkResult LinkSession::SendProgram(model::Program& program) {
-    return Command(CommStateWord::Mcu, [&] { return McuTransfer(*this).Send(program); });
+    return Command(CommStateWord::Mcu,
+                   CancelNotice(texts::kMcuSendCancelled, NoticeIcon::Exclamation),
+                   [&] { return McuTransfer(*this).Send(program); });
 }
 
 LinkResult LinkSession::ReadProgram(model::Program& program) {
-    return Command(CommStateWord::Mcu, [&] { return McuTransfer(*this).Read(program); });
+    return Command(CommStateWord::Mcu, CancelNotice(texts::kProgramKept),
+                   [&] { return McuTransfer(*this).Read(program); });
 }
 
 LinkResult LinkSession::ReadCheckLine(LineBytes& reg100) {
-    return Command(CommStateWord::Mcu, [&] { return McuTransfer(*this).ReadCheckLine(reg100); });
+    return Command(CommStateWord::Mcu, CancelNotice(texts::kProgramKept),
+                   [&] { return McuTransfer(*this).ReadCheckLine(reg100); });
 }
 
 LinkResult LinkSession::SendTimers(const model::Program& program) {
     return Command(CommStateWord::Cim,
+                   CancelNotice(texts::kPanelSendCancelled, NoticeIcon::Exclamation),
                    [&] { return CimTransfer(*this).Send(program.Tmr, PanelKind::Timers); });
 }
 
 LinkResult LinkSession::SendCounters(const model::Program& program) {
     return Command(CommStateWord::Cim,
+                   CancelNotice(texts::kPanelSendCancelled, NoticeIcon::Exclamation),
                    [&] { return CimTransfer(*this).Send(program.Ctr, PanelKind::Counters); });
 }
 
 LinkResult LinkSession::ReadTimers(model::Program& program) {
-    return Command(CommStateWord::Cim,
+    return Command(CommStateWord::Cim, CancelNotice(texts::kPanelsKept),
                    [&] { return CimTransfer(*this).Read(program, PanelKind::Timers); });
 }
 
 LinkResult LinkSession::ReadCounters(model::Program& program) {
-    return Command(CommStateWord::Cim,
+    return Command(CommStateWord::Cim, CancelNotice(texts::kPanelsKept),
                    [&] { return CimTransfer(*this).Read(program, PanelKind::Counters); });
 }
 
 LinkResult LinkSession::PpServe(model::Program& program, Millis startTimeoutMs) {
-    return Command(CommStateWord::Pp, [&] { return PpExchange(program, startTimeoutMs, false); });
+    return Command(CommStateWord::Pp, CancelNotice(texts::kCancelled),
+                   [&] { return PpExchange(program, startTimeoutMs, false); });
 }
 
 LinkResult LinkSession::PpTake(model::Program& program, Millis startTimeoutMs) {
-    return Command(CommStateWord::Pp, [&] { return PpExchange(program, startTimeoutMs, true); });
+    return Command(CommStateWord::Pp, CancelNotice(texts::kCancelled),
+                   [&] { return PpExchange(program, startTimeoutMs, true); });
 }
 
 LinkResult LinkSession::PpExchange(model::Program& program, Millis startTimeoutMs, bool receiving) {
@@ -303,7 +326,7 @@ LinkResult LinkSession::PpExchange(model::Program& program, Millis startTimeoutM
 }
 
 LinkResult LinkSession::Run(model::Program& program) {
-    return Command(CommStateWord::Mcu, [&]() -> LinkResult {
+    return Command(CommStateWord::Mcu, CancelNotice(texts::kCancelled), [&]() -> LinkResult {
         const uint8_t sum = CheckProgram(program);
         program.SetRegisterByte(model::kVersionRegister, 3, sum);
         CommStateWord next = CommStateWord::Run;

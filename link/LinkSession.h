@@ -19,8 +19,8 @@
 // is repeated at most kMaxTries times (then the unit "answers with errors"), kMaxSilences
 // unanswered requests in a row end the command with "does not answer"; both leave the link in
 // "ERR" (Reset or Connect recover it). A failed or cancelled command leaves the PC's program
-// as it was. Cancel() stops the running command with Outcome::Cancelled; the next command
-// starts afresh.
+// as it was. Cancel() stops the running command with Outcome::Cancelled, lblXFerStat saying so
+// and a message saying what the unit and the PC now hold; the next command starts afresh.
 //
 // Messages are shown through LinkObserver::Message as they arise (including the Pocket
 // Programmer's "Checksum Error", which its responder shows at the end of a receive); "High Speed
@@ -158,17 +158,19 @@ class LinkSession : public Serviced, private ReceiveHost {
     uint8_t CheckProgram(const model::Program& program);
     ReceiveHandler& Receiver() { return handler_; }
     TransferStatus& Status() { return handler_.Status(); }
-    // Ends a command that failed: hides the status and, unless it was cancelled, leaves the
-    // link in "ERR" and shows that the unit does not answer, answers with errors, or that the
-    // port failed.
+    // Ends a command that failed. Cancelled: lblXFerStat says so and the command's notice
+    // says what the unit and the PC now hold (nothing is shown when a reset ended the command).
+    // Otherwise the status is hidden, the link left in "ERR", and a message says that the unit
+    // does not answer, answers with errors, or that the port failed.
     LinkResult Failure(Outcome outcome);
     // Shows notice and returns it with outcome.
     LinkResult Verdict(Outcome outcome, const Notice& notice);
 
   private:
     // Runs a command: refuses it while another runs or when the state is not ready, clears a
-    // cancel left from before.
-    LinkResult Command(CommStateWord ready, const std::function<LinkResult()>& body);
+    // cancel left from before. cancelled is shown should the user cancel it.
+    LinkResult Command(CommStateWord ready, const Notice& cancelled,
+                       const std::function<LinkResult()>& body);
 
     // ReceiveHost
     void SendByte(uint8_t byte) override;
@@ -198,6 +200,8 @@ class LinkSession : public Serviced, private ReceiveHost {
     DeadlineTimer tmrMaster_;
     std::vector<uint8_t> received_;
     bool busy_ = false;
+    bool resetMidCommand_ = false;  // the running command ends because of a reset
+    Notice cancelled_;              // what the running command shows when cancelled
     bool servicing_ = false;
     Millis replyWait_ = kReplyWait;
 };
