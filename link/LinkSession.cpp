@@ -1,10 +1,12 @@
 // The link session: connection, the receive path, the timers and the bounded request waits.
 #include "link/LinkSession.h"
 
-#include "model/HardwareConfig.h"
+#include <algorithm>
+
 #include "link/CimTransfer.h"
 #include "link/LinkTexts.h"
 #include "link/McuTransfer.h"
+#include "model/HardwareConfig.h"
 #include "model/Program.h"
 #include "model/ProgramChecksum.h"
 
@@ -13,6 +15,11 @@ namespace comm {
 namespace {
 
 constexpr int kLowBaud = 9600;
+
+// What a cancel shows. A send may have left the unit with part of what it holds: a warning.
+Notice CancelNotice(const char* text, NoticeIcon icon = NoticeIcon::Information) {
+    return {texts::kCancelledTitle, text, icon};
+}
 
 }  // namespace
 
@@ -69,9 +76,13 @@ std::optional<Millis> LinkSession::NextTimerDue() const {
 void LinkSession::Reset() {
     // A command still waiting (a reset from the window during a transfer) stops at once
     // instead of waiting out its replies in the new state.
-    if (busy_)
+    if (busy_) {
+        resetMidCommand_ = true;
         pump_.Cancel();
+    }
     handler_.Reset();
+    // The next unit may well be a prompt one.
+    replyWait_ = kReplyWait;
     tmrMaster_.Stop();
     if (port_.IsOpen())
         SetLineSpeed(kLowBaud);
@@ -132,13 +143,35 @@ WaitResult LinkSession::SendRequest(const Request& request) {
     return Wait([this] { return port_.QueuedOut() < 1; }, kDrainWait);
 }
 
+WaitResult LinkSession::AwaitReply(std::size_t replyLength, Millis timeoutMs) {
+    return Wait([&] { return handler_.State().RxCount >= replyLength; }, timeoutMs);
+}
+
+void LinkSession::LearnLatency(Millis latency) {
+    replyWait_ = std::clamp(latency + latency / 2, replyWait_, kLongestReplyWait);
+}
+
+void LinkSession::DropLateReplies(std::size_t replyLength, int count) {
+    // A repeat whose reply is lost costs one wait; a cancel or a failed port is left to the
+    // next request to find.
+    for (; count > 0 && AwaitReply(replyLength, replyWait_) == WaitResult::Done; --count)
+        handler_.State().RxCount = 0;
+}
+
 Reply LinkSession::Transact(const Request& request, std::size_t replyLength, bool checkData) {
     LinkState& state = handler_.State();
     int silences = 0;
+    int unanswered = 0;    // requests sent whose reply has not come (yet)
+    Millis firstSent = 0;  // when the oldest of them went out
     for (int tries = 0; tries < kMaxTries;) {
+        if (unanswered++ == 0)
+            firstSent = clock_.Now();
         WaitResult waited = SendRequest(request);
+        // A repeated request waits longer: the unit may just be slow, and the reply to the
+        // first request answers the repeat as well.
         if (waited == WaitResult::Done)
-            waited = Wait([&] { return state.RxCount >= replyLength; }, kReplyWait);
+            waited = AwaitReply(replyLength,
+                                silences == 0 ? replyWait_ : std::max(replyWait_, kRepeatWait));
         if (waited == WaitResult::Cancelled)
             return {Outcome::Cancelled, {}};
         if (waited == WaitResult::PortFailed)
@@ -149,13 +182,18 @@ Reply LinkSession::Transact(const Request& request, std::size_t replyLength, boo
             continue;
         }
         silences = 0;
+        --unanswered;
+        if (unanswered > 0)
+            LearnLatency(clock_.Now() - firstSent);
         Reply reply;
         std::copy(state.RxBuf.begin(), state.RxBuf.begin() + replyLength, reply.Bytes.begin());
         state.RxCount = 0;
         const bool echoRight = reply.Bytes[0] == state.MsgSum;
         const bool dataRight = !checkData || ReplyDataIntact(reply.Bytes.data());
-        if (echoRight && dataRight)
+        if (echoRight && dataRight) {
+            DropLateReplies(replyLength, unanswered);
             return reply;
+        }
         ++tries;
     }
     return {Outcome::BadReplies, {}};
@@ -167,9 +205,14 @@ LinkResult LinkSession::Verdict(Outcome outcome, const Notice& notice) {
 }
 
 LinkResult LinkSession::Failure(Outcome outcome) {
+    if (outcome == Outcome::Cancelled) {
+        // The reset has cleared the status already, and lblMode shows what became of the link.
+        if (resetMidCommand_)
+            return {outcome, {"", texts::kCancelled, NoticeIcon::None}};
+        Status().ShowText(texts::kTransferCancelled);
+        return Verdict(outcome, cancelled_);
+    }
     Status().Hide();
-    if (outcome == Outcome::Cancelled)
-        return {outcome, {"", texts::kCancelled, NoticeIcon::None}};
     // The unit is out of step or gone: drop whatever it still sends until a reset.
     StopCommTimer();
     handler_.SetState(CommStateWord::Err);
@@ -180,15 +223,21 @@ LinkResult LinkSession::Failure(Outcome outcome) {
                                  error.empty() ? texts::kNoAnswer : error + "\n" + texts::kNoAnswer,
                                  NoticeIcon::Exclamation});
     }
+    if (outcome == Outcome::BadReplies)
+        return Verdict(outcome,
+                       {texts::kBadRepliesTitle, texts::kBadReplies, NoticeIcon::Exclamation});
     return Verdict(outcome, {texts::kNoAnswerTitle, texts::kNoAnswer, NoticeIcon::Exclamation});
 }
 
-LinkResult LinkSession::Command(CommStateWord ready, const std::function<LinkResult()>& body) {
+LinkResult LinkSession::Command(CommStateWord ready, const Notice& cancelled,
+                                const std::function<LinkResult()>& body) {
     if (busy_)
         return {Outcome::Busy, {"", texts::kBusy, NoticeIcon::None}};
     if (State() != ready)
         return {Outcome::NotReady, {"", texts::kNotReady, NoticeIcon::None}};
     busy_ = true;
+    resetMidCommand_ = false;
+    cancelled_ = cancelled;
     pump_.ClearCancel();
     LinkResult result = body();
     busy_ = false;
@@ -207,43 +256,51 @@ uint8_t LinkSession::CheckProgram(const model::Program& program) {
 }
 
 LinkResult LinkSession::SendProgram(model::Program& program) {
-    return Command(CommStateWord::Mcu, [&] { return McuTransfer(*this).Send(program); });
+    return Command(CommStateWord::Mcu,
+                   CancelNotice(texts::kMcuSendCancelled, NoticeIcon::Exclamation),
+                   [&] { return McuTransfer(*this).Send(program); });
 }
 
 LinkResult LinkSession::ReadProgram(model::Program& program) {
-    return Command(CommStateWord::Mcu, [&] { return McuTransfer(*this).Read(program); });
+    return Command(CommStateWord::Mcu, CancelNotice(texts::kProgramKept),
+                   [&] { return McuTransfer(*this).Read(program); });
 }
 
 LinkResult LinkSession::ReadCheckLine(LineBytes& reg100) {
-    return Command(CommStateWord::Mcu, [&] { return McuTransfer(*this).ReadCheckLine(reg100); });
+    return Command(CommStateWord::Mcu, CancelNotice(texts::kProgramKept),
+                   [&] { return McuTransfer(*this).ReadCheckLine(reg100); });
 }
 
 LinkResult LinkSession::SendTimers(const model::Program& program) {
     return Command(CommStateWord::Cim,
+                   CancelNotice(texts::kPanelSendCancelled, NoticeIcon::Exclamation),
                    [&] { return CimTransfer(*this).Send(program.Tmr, PanelKind::Timers); });
 }
 
 LinkResult LinkSession::SendCounters(const model::Program& program) {
     return Command(CommStateWord::Cim,
+                   CancelNotice(texts::kPanelSendCancelled, NoticeIcon::Exclamation),
                    [&] { return CimTransfer(*this).Send(program.Ctr, PanelKind::Counters); });
 }
 
 LinkResult LinkSession::ReadTimers(model::Program& program) {
-    return Command(CommStateWord::Cim,
+    return Command(CommStateWord::Cim, CancelNotice(texts::kPanelsKept),
                    [&] { return CimTransfer(*this).Read(program, PanelKind::Timers); });
 }
 
 LinkResult LinkSession::ReadCounters(model::Program& program) {
-    return Command(CommStateWord::Cim,
+    return Command(CommStateWord::Cim, CancelNotice(texts::kPanelsKept),
                    [&] { return CimTransfer(*this).Read(program, PanelKind::Counters); });
 }
 
 LinkResult LinkSession::PpServe(model::Program& program, Millis startTimeoutMs) {
-    return Command(CommStateWord::Pp, [&] { return PpExchange(program, startTimeoutMs, false); });
+    return Command(CommStateWord::Pp, CancelNotice(texts::kCancelled),
+                   [&] { return PpExchange(program, startTimeoutMs, false); });
 }
 
 LinkResult LinkSession::PpTake(model::Program& program, Millis startTimeoutMs) {
-    return Command(CommStateWord::Pp, [&] { return PpExchange(program, startTimeoutMs, true); });
+    return Command(CommStateWord::Pp, CancelNotice(texts::kCancelled),
+                   [&] { return PpExchange(program, startTimeoutMs, true); });
 }
 
 LinkResult LinkSession::PpExchange(model::Program& program, Millis startTimeoutMs, bool receiving) {
@@ -269,7 +326,7 @@ LinkResult LinkSession::PpExchange(model::Program& program, Millis startTimeoutM
 }
 
 LinkResult LinkSession::Run(model::Program& program) {
-    return Command(CommStateWord::Mcu, [&]() -> LinkResult {
+    return Command(CommStateWord::Mcu, CancelNotice(texts::kCancelled), [&]() -> LinkResult {
         const uint8_t sum = CheckProgram(program);
         program.SetRegisterByte(model::kVersionRegister, 3, sum);
         CommStateWord next = CommStateWord::Run;

@@ -14,11 +14,13 @@
 // ready-read signal and a timer; zoltctl by pumping until what it waits for has happened).
 //
 // Every command waits through the pump, so window events, received bytes and tmrComm ticks
-// keep running while it waits, and every wait is bounded: a reply has kReplyWait, a request
-// whose echo stays wrong is repeated at most kMaxTries times, kMaxSilences unanswered requests
-// in a row end the command with "does not answer" and the link in "ERR" (Reset or Connect
-// recover it). A failed or cancelled command leaves the PC's program as it was. Cancel() stops
-// the running command with Outcome::Cancelled; the next command starts afresh.
+// keep running while it waits, and every wait is bounded: a reply has kReplyWait (longer once
+// the unit has shown itself slow, at most kLongestReplyWait), a request whose echo stays wrong
+// is repeated at most kMaxTries times (then the unit "answers with errors"), kMaxSilences
+// unanswered requests in a row end the command with "does not answer"; both leave the link in
+// "ERR" (Reset or Connect recover it). A failed or cancelled command leaves the PC's program
+// as it was. Cancel() stops the running command with Outcome::Cancelled, lblXFerStat saying so
+// and a message saying what the unit and the PC now hold; the next command starts afresh.
 //
 // Messages are shown through LinkObserver::Message as they arise (including the Pocket
 // Programmer's "Checksum Error", which its responder shows at the end of a receive); "High Speed
@@ -60,6 +62,8 @@ struct Reply {
 class LinkSession : public Serviced, private ReceiveHost {
   public:
     static constexpr Millis kReplyWait = 500;           // for the reply of one request
+    static constexpr Millis kRepeatWait = 2000;         // for it once the request is repeated
+    static constexpr Millis kLongestReplyWait = 3000;   // for the reply of a slow unit
     static constexpr Millis kDrainWait = 2000;          // for the port to send out one request
     static constexpr int kMaxTries = 10;                // wrong replies to one request
     static constexpr int kMaxSilences = 3;              // unanswered requests in a row
@@ -145,23 +149,28 @@ class LinkSession : public Serviced, private ReceiveHost {
 
     // --- Requests, for the transfers ---
     // Sends the request and waits for replyLength bytes (1 or 6), repeating it while the echo
-    // (and, with checkData, the sum of the four data bytes) is wrong. Nothing is shown; a
-    // failed reply goes to Failure.
+    // (and, with checkData, the sum of the four data bytes) is wrong or no reply comes. A
+    // reply that comes late answers the request all the same; the replies its repeats still
+    // bring are waited for and dropped, so none is taken for the next request's. Nothing is
+    // shown; a failed reply goes to Failure.
     Reply Transact(const Request& request, std::size_t replyLength, bool checkData);
     // The program checksum, shown as "Checking Program" with its pause.
     uint8_t CheckProgram(const model::Program& program);
     ReceiveHandler& Receiver() { return handler_; }
     TransferStatus& Status() { return handler_.Status(); }
-    // Ends a command that failed: hides the status and, unless it was cancelled, leaves the
-    // link in "ERR" and shows that the unit does not answer (or that the port failed).
+    // Ends a command that failed. Cancelled: lblXFerStat says so and the command's notice
+    // says what the unit and the PC now hold (nothing is shown when a reset ended the command).
+    // Otherwise the status is hidden, the link left in "ERR", and a message says that the unit
+    // does not answer, answers with errors, or that the port failed.
     LinkResult Failure(Outcome outcome);
     // Shows notice and returns it with outcome.
     LinkResult Verdict(Outcome outcome, const Notice& notice);
 
   private:
     // Runs a command: refuses it while another runs or when the state is not ready, clears a
-    // cancel left from before.
-    LinkResult Command(CommStateWord ready, const std::function<LinkResult()>& body);
+    // cancel left from before. cancelled is shown should the user cancel it.
+    LinkResult Command(CommStateWord ready, const Notice& cancelled,
+                       const std::function<LinkResult()>& body);
 
     // ReceiveHost
     void SendByte(uint8_t byte) override;
@@ -172,6 +181,14 @@ class LinkSession : public Serviced, private ReceiveHost {
 
     WaitResult Wait(const std::function<bool()>& done, Millis timeoutMs);
     WaitResult SendRequest(const Request& request);
+    // Waits for replyLength bytes of a reply.
+    WaitResult AwaitReply(std::size_t replyLength, Millis timeoutMs);
+    // A line is answered while count repeats of its request are still out: waits for their
+    // replies, each at most replyWait_, and drops them.
+    void DropLateReplies(std::size_t replyLength, int count);
+    // A reply came latency after its request went out: later requests wait that long and half
+    // as much again before they are repeated.
+    void LearnLatency(Millis latency);
     LinkResult PpExchange(model::Program& program, Millis startTimeoutMs, bool receiving);
 
     SerialPort& port_;
@@ -183,7 +200,10 @@ class LinkSession : public Serviced, private ReceiveHost {
     DeadlineTimer tmrMaster_;
     std::vector<uint8_t> received_;
     bool busy_ = false;
+    bool resetMidCommand_ = false;  // the running command ends because of a reset
+    Notice cancelled_;              // what the running command shows when cancelled
     bool servicing_ = false;
+    Millis replyWait_ = kReplyWait;
 };
 
 }  // namespace comm

@@ -16,6 +16,7 @@ constexpr const char* kCheckingProgram = "Checking Program";
 constexpr const char* kSendingData = "Sending Data";
 constexpr const char* kReadingData = "Reading Data";
 constexpr const char* kRunningProgram = "Running Program";
+constexpr const char* kTransferCancelled = "Transfer Cancelled";
 
 // Connecting
 constexpr const char* kPortNotSetUp =
@@ -78,7 +79,7 @@ constexpr const char* kRunDeclined =
     "Select 'Send to MCU' or 'Read from MCU' from the File menu\n"
     "to have the two programs match";
 
-// When a unit stops answering, the port fails or a transfer is cancelled.
+// When a unit stops answering or answers wrongly, the port fails or a transfer is cancelled.
 constexpr const char* kNoAnswerTitle = "Zolt Not Answering";
 constexpr const char* kNoAnswer =
     "The Zolt does not answer.\n"
@@ -90,7 +91,26 @@ constexpr const char* kNoIdentification =
 constexpr const char* kPpNotStarted =
     "The Pocket Programmer has not started the transfer.\n"
     "Choose it on the Pocket Programmer's Main Menu, then try again.";
+constexpr const char* kBadRepliesTitle = "Data Transfer Error";
+constexpr const char* kBadReplies =
+    "The Zolt answers with errors.\n"
+    "Select Low speed under 'Setup...Change Comm Port' and check the cable, then select "
+    "'Connect to Zolt'.";
 constexpr const char* kCancelled = "Transfer cancelled.";
+// What a cancelled transfer leaves.
+constexpr const char* kCancelledTitle = "Transfer Cancelled";
+constexpr const char* kMcuSendCancelled =
+    "The transfer was cancelled.\n"
+    "The MCU may now hold only part of the program: send the program again.";
+constexpr const char* kPanelSendCancelled =
+    "The transfer was cancelled.\n"
+    "The CIM may now hold only part of the panel data: send the data again.";
+constexpr const char* kProgramKept =
+    "The transfer was cancelled.\n"
+    "The program in the PC is unchanged.";
+constexpr const char* kPanelsKept =
+    "The transfer was cancelled.\n"
+    "The panel data in the PC are unchanged.";
 constexpr const char* kNotReady = "The unit this transfer needs is not connected.";
 constexpr const char* kBusy = "Another transfer is still running.";
 

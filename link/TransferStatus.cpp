@@ -12,6 +12,7 @@ void TransferStatus::Show(const char* text, int progress) {
 void TransferStatus::ShowText(const char* text) {
     observer_.TransferText(text);
     observer_.TransferShown(true);
+    observer_.ProgressShown(false);
 }
 
 void TransferStatus::Hide() {

@@ -12,7 +12,7 @@ class TransferStatus {
 
     // Caption and progress bar shown, the bar at progress.
     void Show(const char* text, int progress);
-    // The caption alone shown (run mode has no progress).
+    // The caption alone shown, the bar hidden (run mode, a cancelled transfer).
     void ShowText(const char* text);
     void Progress(int value) { observer_.Progress(value); }
     // Both hidden; the caption stays for the next Show.

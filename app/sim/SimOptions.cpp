@@ -32,6 +32,8 @@ constexpr const char* kUsage =
     "  --seed N                   seed of the garbling (1)\n"
     "  --stop-after N             answer N requests, then fall silent\n"
     "  --hangup-after N           answer N requests, then drop the line and end\n"
+    "  --late MS                  take MS over each request before answering it, one\n"
+    "                             request at a time (0)\n"
     "  --trace FILE               run mode reports: lines 'PAGE LINE' (page A..F or a\n"
     "                             number sent as it is, line number from 1); default: walk\n"
     "                             page A of the memory\n"
@@ -142,6 +144,7 @@ std::string ParseSimOptions(const std::vector<std::string>& args, SimOptions& op
          [&](const std::string& v) { return ParseInt(v, 0, 1'000'000'000, s.StopAfter); }},
         {"--hangup-after",
          [&](const std::string& v) { return ParseInt(v, 0, 1'000'000'000, s.HangupAfter); }},
+        {"--late", [&](const std::string& v) { return ParseMillis(v, s.ReplyDelay); }},
         {"--trace",
          [&](const std::string& v) {
              options.TraceFile = v;

@@ -61,6 +61,7 @@ void UnitEmulator::PowerUp(Time now) {
     frameCount_ = 0;
     running_ = false;
     out_.clear();
+    late_.clear();
     pp_.Restart();
 }
 
@@ -68,6 +69,7 @@ void UnitEmulator::PowerDown() {
     phase_ = Phase::Off;
     running_ = false;
     out_.clear();
+    late_.clear();
 }
 
 void UnitEmulator::Send(uint8_t byte) {
@@ -95,6 +97,8 @@ void UnitEmulator::SendIdentification() {
 }
 
 void UnitEmulator::Tick(Time now) {
+    for (; !late_.empty() && late_.front().Due <= now; late_.pop_front())
+        out_.push_back(late_.front().Byte);
     if ((phase_ == Phase::PoweringUp || phase_ == Phase::AwaitingAnswer) && now >= identAt_) {
         SendIdentification();
         phase_ = Phase::AwaitingAnswer;
@@ -124,6 +128,8 @@ std::optional<Time> UnitEmulator::NextWake() const {
         consider(identAt_);
     if (frameCount_ > 0)
         consider(lastByte_ + kFrameGap);
+    if (!late_.empty())
+        consider(late_.front().Due);
     if (phase_ == Phase::Connected) {
         if (running_)
             consider(nextTrace_);
@@ -162,8 +168,20 @@ void UnitEmulator::Receive(uint8_t byte, Time now) {
     frame_[frameCount_++] = byte;
     if (frameCount_ == frame_.size()) {
         frameCount_ = 0;
+        const std::size_t answeredFrom = out_.size();
         HandleRequest(frame_, now);
+        HoldBack(answeredFrom, now);
     }
+}
+
+void UnitEmulator::HoldBack(std::size_t answeredFrom, Time now) {
+    if (setup_.ReplyDelay.count() == 0)
+        return;
+    // The unit takes one request at a time: one that came while it was busy waits its turn.
+    const Time start = late_.empty() ? now : std::max(now, late_.back().Due);
+    for (std::size_t i = answeredFrom; i < out_.size(); ++i)
+        late_.push_back({out_[i], start + setup_.ReplyDelay});
+    out_.resize(answeredFrom);
 }
 
 bool UnitEmulator::Garbled() {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <random>
 #include <vector>
@@ -65,6 +66,8 @@ class UnitEmulator {
     uint8_t& ModuleByte(const Frame& frame, int i);
     bool Garbled();
     void Send(uint8_t byte);
+    // A slow unit holds back what it sent since out_ held answeredFrom bytes.
+    void HoldBack(std::size_t answeredFrom, Time now);
     bool Supports(uint8_t command) const;
 
     const UnitSetup setup_;
@@ -72,6 +75,11 @@ class UnitEmulator {
     Time identAt_{};
     int identStep_ = 0;  // messages sent since power-up
     std::vector<WireByte> out_;
+    struct LateByte {
+        WireByte Byte;
+        Time Due;
+    };
+    std::deque<LateByte> late_;  // replies a slow unit has not sent yet
     int baud_ = kLowBaud;
 
     Frame frame_{};

@@ -53,6 +53,7 @@ struct UnitSetup {
     uint32_t Seed = 1;
     int StopAfter = -1;    // requests answered before the unit falls silent; -1: never
     int HangupAfter = -1;  // requests answered before the unit drops the line; -1: never
+    Millis ReplyDelay{0};  // a slow unit's time on each request, taken one at a time
 
     LineImage Memory{};  // the program lines an MCU or PP holds at start
 

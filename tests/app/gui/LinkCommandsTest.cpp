@@ -121,7 +121,9 @@ TEST_F(LinkCommandsTest, CancelIsOfferedWhileASendRunsAndStopsIt) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
     EXPECT_FALSE(Shown(comm::texts::kTransferred));
     EXPECT_FALSE(Find<QAction>("mnuSetupCancel")->isEnabled());
-    EXPECT_FALSE(Find<QLabel>("lblXFerStat")->isVisible());
+    EXPECT_TRUE(Shown(comm::texts::kMcuSendCancelled));
+    EXPECT_EQ(Find<QLabel>("lblXFerStat")->text(), comm::texts::kTransferCancelled);
+    EXPECT_TRUE(Find<QLabel>("lblXFerStat")->isVisible());
     EXPECT_TRUE(Find<QAction>("mnuFileNew")->isEnabled());
     EXPECT_TRUE(List()->isEnabled());
 }
