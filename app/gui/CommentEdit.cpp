@@ -5,12 +5,14 @@
 #include <QTextBlock>
 
 #include "app/gui/FixedFont.h"
-#include "model/qt/ModelText.h"
 #include "editor/CommentBox.h"
+#include "model/qt/ModelText.h"
 
 namespace gui {
 
 namespace {
+
+constexpr int kRows = editor::kCommentLength / editor::kCommentRowLength;
 
 // The widget holds one '\n' where the box rules count CR LF.
 QString WidgetText(const std::string& boxText) {
@@ -109,6 +111,12 @@ void CommentEdit::Relay() {
         emit commentChanged();
         emit commentEdited();
     }
+}
+
+int CommentEdit::FullHeight() const {
+    const QMargins margins = contentsMargins();
+    const int padding = 2 * (frameWidth() + static_cast<int>(document()->documentMargin()));
+    return kRows * fontMetrics().lineSpacing() + padding + margins.top() + margins.bottom();
 }
 
 }  // namespace gui

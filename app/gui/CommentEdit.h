@@ -16,6 +16,9 @@ class CommentEdit : public QPlainTextEdit {
     // Shows a stored comment; not counted as the user's edit.
     void ShowComment(const std::string& comment);
 
+    // The height that shows all four rows of a comment without scrolling.
+    int FullHeight() const;
+
     // The comment as the box holds it: without line breaks, at most 240 characters,
     // Windows-1252.
     const std::string& Comment() const { return comment_; }

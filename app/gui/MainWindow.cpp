@@ -19,15 +19,15 @@
 #include "app/gui/CommentEdit.h"
 #include "app/gui/ErrorLogWindow.h"
 #include "app/gui/FixedFont.h"
-#include "app/gui/PageRowDelegate.h"
 #include "app/gui/LinkController.h"
-#include "model/qt/ModelText.h"
+#include "app/gui/PageRowDelegate.h"
 #include "app/shell/MainLayout.h"
-#include "editor/qt/FunctionEditor.h"
 #include "editor/WindowTitle.h"
+#include "editor/qt/FunctionEditor.h"
 #include "link/LinkTexts.h"
 #include "model/NewProgram.h"
 #include "model/Program.h"
+#include "model/qt/ModelText.h"
 
 namespace gui {
 
@@ -92,6 +92,8 @@ MainWindow::MainWindow(model::Program& program, shell::SettingsStore& settings, 
     BuildControls();
     ConnectCommands();
     errorLog_ = std::make_unique<ErrorLogWindow>(this);
+    const shell::Size least = shell::MinimumOuterSize();
+    setMinimumSize(least.Width, least.Height);
     resize(900, 640);
     model::MakeNewProgram(program_);
     ShowNewProgram();
@@ -217,17 +219,18 @@ void MainWindow::ConnectCommands() {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (isMinimized())
-        return;
-    const QSize frame = frameGeometry().size();
-    const shell::Size snapped = shell::SnapToMinimum({frame.width(), frame.height()});
-    if (snapped.Width != frame.width() || snapped.Height != frame.height()) {
-        resize(width() + snapped.Width - frame.width(), height() + snapped.Height - frame.height());
-    }
+    // The smallest size counts the window's frame; the frame is known once the window manager
+    // has drawn it, and the minimum handed to it then leaves room for it.
+    const shell::Size least = shell::MinimumOuterSize();
+    const QSize frame = frameGeometry().size() - size();
+    setMinimumSize(QSize(least.Width, least.Height) - frame);
 }
 
 void MainWindow::PlaceControls() {
-    const shell::MainLayout l = shell::LayOutMainWindow({central_->width(), central_->height()});
+    const shell::ContentHeights content{
+        txtComment_->FullHeight(), [this](int width) { return editor_->heightForWidth(width); }};
+    const shell::MainLayout l =
+        shell::LayOutMainWindow({central_->width(), central_->height()}, content);
     Place(lblPage_, l.PageLabel);
     Place(txtPageName_, l.PageName);
     Place(lblLineNum_, l.LineHeading);
@@ -262,7 +265,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == central_ && event->type() == QEvent::Resize)
+    // A resize, or the editor asking for another height for the fields of a new function.
+    if (watched == central_ &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest))
         PlaceControls();
     if (watched == txtPageName_ && event->type() == QEvent::KeyPress &&
         PageNameKeyRefused(static_cast<const QKeyEvent&>(*event))) {
@@ -370,8 +375,8 @@ void MainWindow::ShowTransferRunning(bool running) {
     // A send takes the program as it stands when it starts: no edit may change it meanwhile.
     menus_.SetupCancel->setEnabled(running);
     UpdateLinkMenus(link_->Session().State());
-    const std::initializer_list<QWidget*> editing = {lstPage_, txtPageName_, txtComment_,
-                                                     editor_, buttons_};
+    const std::initializer_list<QWidget*> editing = {lstPage_, txtPageName_, txtComment_, editor_,
+                                                     buttons_};
     for (QWidget* widget : editing)
         widget->setEnabled(!running);
 }
@@ -515,8 +520,8 @@ void MainWindow::ShowBoxOverLimit(const editor::Reply& reply) {
 }
 
 Answer MainWindow::Ask(const editor::Notice& notice, MessageButtons buttons) {
-    return dialogs_.Message(model::ToQString(notice.Title), MessageText(notice.Text), MessageIcon::Warning,
-                            buttons, Answer::Yes);
+    return dialogs_.Message(model::ToQString(notice.Title), MessageText(notice.Text),
+                            MessageIcon::Warning, buttons, Answer::Yes);
 }
 
 void MainWindow::Warn(const editor::Notice& notice) {

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
-#include <QHBoxLayout>
 #include <QIcon>
 #include <QImageReader>
 #include <QKeyEvent>
@@ -14,13 +13,14 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
-#include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "editor/FieldLayout.h"
 #include "editor/FunctionEditorCore.h"
 #include "editor/Toolbar.h"
-#include "model/Cp1252.h"
+#include "editor/qt/FlowLayout.h"
+#include "model/qt/ModelText.h"
 
 namespace editor {
 
@@ -28,17 +28,10 @@ namespace {
 
 constexpr int kListCount = 8;  // the fields from InputList0 through FnMisc are lists
 constexpr int kNoLimit = 32767;
+constexpr int kFieldSpacing = 6;
 
 bool IsList(FieldId id) {
     return static_cast<int>(id) < kListCount;
-}
-
-QString FromModel(const std::string& text) {
-    return QString::fromStdString(model::Cp1252ToUtf8(text));
-}
-
-std::string ToModel(const QString& text) {
-    return model::Utf8ToCp1252(text.toStdString());
 }
 
 void WarnError(QWidget* box, const QString& message) {
@@ -50,56 +43,66 @@ void WarnError(QWidget* box, const QString& message) {
 FunctionEditor::FunctionEditor(FunctionEditorCore& core, QWidget* parent)
     : QWidget(parent), core_(core), reporter_(WarnError) {
     setObjectName(QStringLiteral("FunctionEditor"));
+    // The toolbar and the field row each wrap onto more rows when the window is narrow.
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     BuildToolbar();
     column->addWidget(toolbar_);
-    row_ = new QHBoxLayout;
-    column->addLayout(row_);
-    caption_ = new QLabel(this);
+    auto* fieldRow = new QWidget(this);
+    row_ = new FlowLayout(fieldRow, kFieldSpacing);
+    column->addWidget(fieldRow);
+    caption_ = new QLabel(fieldRow);
     caption_->setObjectName(QStringLiteral("lblFunction"));
     caption_->setMinimumWidth(110);
     row_->addWidget(caption_);
-    BuildFields();
-    row_->addStretch(1);
+    BuildFields(fieldRow);
     ShowView();
 }
 
 void FunctionEditor::BuildToolbar() {
-    toolbar_ = new QToolBar(this);
+    // Buttons in the Tab order: Space on one picks its group from the keyboard.
+    toolbar_ = new QWidget(this);
     toolbar_->setObjectName(QStringLiteral("tlbFunction"));
-    toolbar_->setIconSize(QSize(24, 24));
+    auto* flow = new FlowLayout(toolbar_, 2);
     // Without the SVG image plugin the icons draw nothing; the group names then stand in.
-    if (!QImageReader::supportedImageFormats().contains("svg"))
-        toolbar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    const bool icons = QImageReader::supportedImageFormats().contains("svg");
     auto* group = new QActionGroup(toolbar_);
     for (int b = 1; b <= kToolbarButtonCount; ++b) {
         const ToolbarButton& button = ToolbarButtons()[b - 1];
-        QAction* action = toolbar_->addAction(QIcon(QString::fromLatin1(button.Icon)),
-                                              QString::fromLatin1(button.ToolTip));
+        auto* action = new QAction(QIcon(QString::fromLatin1(button.Icon)),
+                                   QString::fromLatin1(button.ToolTip), toolbar_);
         action->setObjectName(QString::fromLatin1(button.Key));
         action->setToolTip(QString::fromLatin1(button.ToolTip));
         action->setCheckable(true);
         group->addAction(action);
+        toolbar_->addAction(action);
+        auto* tool = new QToolButton(toolbar_);
+        tool->setDefaultAction(action);
+        tool->setAutoRaise(true);
+        tool->setFocusPolicy(Qt::TabFocus);
+        tool->setIconSize(QSize(24, 24));
+        tool->setToolButtonStyle(icons ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextOnly);
+        flow->addWidget(tool);
         connect(action, &QAction::triggered, this, [this, b] { ClickButton(b); });
         buttons_[b - 1] = action;
+        tools_[b - 1] = tool;
     }
 }
 
-void FunctionEditor::BuildFields() {
+void FunctionEditor::BuildFields(QWidget* row) {
     for (int i = 0; i < kListCount; ++i)
-        AddList(static_cast<FieldId>(i));
-    AddBox(FieldId::TimeCount);
-    AddBox(FieldId::LineMisc);
-    auto* label = new QLabel(this);
+        AddList(row, static_cast<FieldId>(i));
+    AddBox(row, FieldId::TimeCount);
+    AddBox(row, FieldId::LineMisc);
+    auto* label = new QLabel(row);
     label->setObjectName(QString::fromLatin1(FieldName(FieldId::LineMiscLabel)));
     fields_[static_cast<int>(FieldId::LineMiscLabel)] = label;
     for (int i = 0; i < 3; ++i)
         fields_[i]->setProperty("index", i);
 }
 
-QComboBox* FunctionEditor::AddList(FieldId id) {
-    auto* list = new QComboBox(this);
+QComboBox* FunctionEditor::AddList(QWidget* row, FieldId id) {
+    auto* list = new QComboBox(row);
     list->setObjectName(QString::fromLatin1(FieldName(id)));
     // A list that cannot show the stored value shows "0".
     list->setPlaceholderText(QStringLiteral("0"));
@@ -109,8 +112,8 @@ QComboBox* FunctionEditor::AddList(FieldId id) {
     return list;
 }
 
-QLineEdit* FunctionEditor::AddBox(FieldId id) {
-    auto* box = new QLineEdit(this);
+QLineEdit* FunctionEditor::AddBox(QWidget* row, FieldId id) {
+    auto* box = new QLineEdit(row);
     box->setObjectName(QString::fromLatin1(FieldName(id)));
     box->setFixedWidth(id == FieldId::TimeCount ? 80 : 48);
     box->installEventFilter(this);
@@ -135,9 +138,14 @@ void FunctionEditor::LoadLine() {
 // ----- user actions
 
 void FunctionEditor::ClickButton(int button) {
-    if (core_.ClickToolbar(button))
+    const bool started = core_.ClickToolbar(button);
+    if (started)
         emit lineEdited();
     ShowView();
+    // The group's first field takes the keys that follow.
+    const std::vector<FieldId> shown = VisibleFields(core_.View());
+    if (started && !shown.empty())
+        fields_[static_cast<int>(shown.front())]->setFocus(Qt::OtherFocusReason);
 }
 
 void FunctionEditor::Pick(FieldId id, int index) {
@@ -170,7 +178,7 @@ void FunctionEditor::Pick(FieldId id, int index) {
 }
 
 void FunctionEditor::TimeTextEdited(const QString& text) {
-    const QString kept = FromModel(core_.ChangeTimeCount(ToModel(text)));
+    const QString kept = model::ToQString(core_.ChangeTimeCount(model::FromQString(text)));
     auto* box = static_cast<QLineEdit*>(fields_[static_cast<int>(FieldId::TimeCount)]);
     if (kept != text)
         box->setText(kept);  // leaves the caret at the end
@@ -178,7 +186,7 @@ void FunctionEditor::TimeTextEdited(const QString& text) {
 }
 
 void FunctionEditor::LineTextEdited(const QString& text) {
-    core_.ChangeLineMisc(ToModel(text));
+    core_.ChangeLineMisc(model::FromQString(text));
     emit lineEdited();
 }
 
@@ -229,7 +237,7 @@ bool FunctionEditor::KeyRefused(QLineEdit* box, FieldId id, const QKeyEvent& key
     if (!backspace && (c.unicode() < 0x20 || c.unicode() == 0x7F))
         return false;  // shortcuts such as paste; the change handler checks what arrives
     const char typed = c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '?';
-    const std::string current = ToModel(box->text());
+    const std::string current = model::FromQString(box->text());
     const int selLength = static_cast<int>(box->selectedText().size());
     const int selStart = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
     const bool accepted = id == FieldId::TimeCount
@@ -243,7 +251,7 @@ bool FunctionEditor::PassesCheck(QLineEdit* box, FieldId id) {
     if (!message)
         return true;
     reporting_ = true;
-    reporter_(box, FromModel(*message));
+    reporter_(box, model::ToQString(*message));
     reporting_ = false;
     box->selectAll();
     return false;
@@ -275,20 +283,20 @@ void FunctionEditor::ShowList(FieldId id) {
     const FieldState& state = core_.View()[id];
     bool same = list->count() == static_cast<int>(state.Items.size());
     for (int i = 0; same && i < list->count(); ++i) {
-        same = list->itemText(i) == FromModel(state.Items[i].Text) &&
+        same = list->itemText(i) == model::ToQString(state.Items[i].Text) &&
                list->itemData(i).toInt() == state.Items[i].Value;
     }
     if (!same) {
         list->clear();
         for (const ListItem& item : state.Items)
-            list->addItem(FromModel(item.Text), item.Value);
+            list->addItem(model::ToQString(item.Text), item.Value);
     }
     list->setCurrentIndex(state.Selected);
 }
 
 void FunctionEditor::ShowBox(FieldId id) {
     const FieldState& state = core_.View()[id];
-    const QString text = FromModel(state.Text);
+    const QString text = model::ToQString(state.Text);
     if (auto* box = qobject_cast<QLineEdit*>(fields_[static_cast<int>(id)])) {
         box->setMaxLength(state.MaxLength > 0 ? state.MaxLength : kNoLimit);
         if (box->text() != text)
@@ -298,18 +306,26 @@ void FunctionEditor::ShowBox(FieldId id) {
     }
 }
 
-// The shown fields stand just right of lblFunction, in the order the function uses them.
+// The shown fields stand just right of lblFunction, in the order the function uses them, and
+// Tab walks them in that order after the toolbar.
 void FunctionEditor::PlaceFields() {
     for (QWidget* field : fields_) {
         row_->removeWidget(field);
         field->hide();
     }
     int position = row_->indexOf(caption_) + 1;
+    QWidget* previous = tools_.back();
     for (FieldId id : VisibleFields(core_.View())) {
         QWidget* field = fields_[static_cast<int>(id)];
         row_->insertWidget(position++, field);
         field->show();
+        if (field->focusPolicy() != Qt::NoFocus) {
+            setTabOrder(previous, field);
+            previous = field;
+        }
     }
+    // Other fields may need another number of rows: the window gives the editor its height.
+    updateGeometry();
 }
 
 }  // namespace editor

@@ -10,14 +10,14 @@
 
 class QAction;
 class QComboBox;
-class QHBoxLayout;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
-class QToolBar;
+class QToolButton;
 
 namespace editor {
 
+class FlowLayout;
 class FunctionEditorCore;
 
 class FunctionEditor : public QWidget {
@@ -53,9 +53,9 @@ class FunctionEditor : public QWidget {
 
   private:
     void BuildToolbar();
-    void BuildFields();
-    QComboBox* AddList(FieldId id);
-    QLineEdit* AddBox(FieldId id);
+    void BuildFields(QWidget* row);
+    QComboBox* AddList(QWidget* row, FieldId id);
+    QLineEdit* AddBox(QWidget* row, FieldId id);
 
     void ClickButton(int button);
     void Pick(FieldId id, int index);
@@ -72,11 +72,12 @@ class FunctionEditor : public QWidget {
     void PlaceFields();
 
     FunctionEditorCore& core_;
-    QToolBar* toolbar_ = nullptr;
+    QWidget* toolbar_ = nullptr;  // tlbFunction: its actions, one tool button each
     std::array<QAction*, kToolbarButtonCount> buttons_{};
+    std::array<QToolButton*, kToolbarButtonCount> tools_{};
     QLabel* caption_ = nullptr;
     std::array<QWidget*, kFieldCount> fields_{};
-    QHBoxLayout* row_ = nullptr;
+    FlowLayout* row_ = nullptr;
     QWidget* cancelWidget_ = nullptr;
     ErrorReporter reporter_;
     bool applying_ = false;  // the view is being copied: focus changes are not the user's

@@ -47,38 +47,38 @@ TEST(FilePreset, ExtensionAddedOnlyToANameWithoutOne) {
     EXPECT_EQ(shell::WithDefaultExtension("plant.txt", ".txt"), "plant.txt");
 }
 
-TEST(MainLayout, ResizeBelowTheMinimumSnapsBackTo8025By8070Twips) {
-    EXPECT_EQ(shell::MinimumOuterSize(), (shell::Size{535, 538}));
-    EXPECT_EQ(shell::SnapToMinimum({300, 900}), (shell::Size{535, 900}));
-    EXPECT_EQ(shell::SnapToMinimum({900, 100}), (shell::Size{900, 538}));
-    EXPECT_EQ(shell::SnapToMinimum({900, 700}), (shell::Size{900, 700}));
-}
-
 struct LayoutCase {
     int width;
     int height;
+    int editorRows;  // rows of fields the editor needs at this width
 };
 
 class MainLayoutRules : public ::testing::TestWithParam<LayoutCase> {};
 
-// From the smallest window up, the controls stay inside it, and nothing overlaps from the list
-// down to the status row.
-TEST_P(MainLayoutRules, KeepTheControlsInsideAndApart) {
-    const int w = GetParam().width;
-    const int h = GetParam().height;
-    const shell::MainLayout l = shell::LayOutMainWindow({w, h});
-    EXPECT_LE(l.PageList.Top + l.PageList.Height, l.Comment.Top);
+// From the smallest window up, the controls stay inside it, the comment box and the editor get
+// the height they ask for, and nothing overlaps from the list down to the status row.
+TEST_P(MainLayoutRules, KeepTheControlsInsideApartAndAsHighAsAsked) {
+    const LayoutCase c = GetParam();
+    const shell::ContentHeights content{72, [&](int) { return 30 * c.editorRows; }};
+    const shell::MainLayout l = shell::LayOutMainWindow({c.width, c.height}, content);
+    EXPECT_EQ(l.Comment.Height, 72);
+    EXPECT_EQ(l.Editor.Height, 30 * c.editorRows);
+    EXPECT_GT(l.PageList.Height, 0);
+    EXPECT_LE(l.PageList.Top + l.PageList.Height, l.CommentLabel.Top);
+    EXPECT_LE(l.CommentLabel.Top + l.CommentLabel.Height, l.Comment.Top);
     EXPECT_LE(l.Comment.Top + l.Comment.Height, l.Editor.Top);
     EXPECT_LE(l.Editor.Top + l.Editor.Height, l.XFerStat.Top);
+    EXPECT_LE(l.Editor.Left + l.Editor.Width, l.Buttons.Left);
     EXPECT_LE(l.Progress.Left + l.Progress.Width, l.Mode.Left);
-    EXPECT_LE(l.Buttons.Left + l.Buttons.Width, w);
-    EXPECT_LE(l.Mode.Left + l.Mode.Width, w);
-    EXPECT_LE(l.Mode.Top + l.Mode.Height, h);
+    EXPECT_LE(l.Buttons.Left + l.Buttons.Width, c.width);
+    EXPECT_LE(l.Comment.Left + l.Comment.Width, c.width);
+    EXPECT_LE(l.Mode.Left + l.Mode.Width, c.width);
+    EXPECT_LE(l.Mode.Top + l.Mode.Height, c.height);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, MainLayoutRules,
-                         ::testing::Values(LayoutCase{535, 510}, LayoutCase{900, 640},
-                                           LayoutCase{1600, 1200}));
+                         ::testing::Values(LayoutCase{535, 510, 5}, LayoutCase{900, 640, 2},
+                                           LayoutCase{1600, 1200, 2}));
 
 // Rows 9, 10 and 100 split into the same parts wherever their spacing puts the number.
 TEST(RowColumns, LineRowsOfEveryNumberLengthSplitAtTheirNumber) {

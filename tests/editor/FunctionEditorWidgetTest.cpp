@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QToolBar>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -100,7 +99,7 @@ class EditorWidget : public testeditor::EditorTest {
 };
 
 TEST_F(EditorWidget, ToolbarCarriesItsKeysTipsAndPressedGroup) {
-    auto* toolbar = widget->findChild<QToolBar*>(QStringLiteral("tlbFunction"));
+    auto* toolbar = widget->findChild<QWidget*>(QStringLiteral("tlbFunction"));
     ASSERT_NE(toolbar, nullptr);
     ASSERT_EQ(toolbar->actions().size(), 11);
     EXPECT_EQ(toolbar->actions()[6]->objectName(), "7a");

@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "app/shell/MainLayout.h"
+#include "model/HardwareConfig.h"
 #include "tests/app/gui/GuiFixture.h"
 #include "tests/editor/PageBuilder.h"
 
@@ -142,16 +143,37 @@ TEST_F(MainWindowTest, ConnectionStatusFitsItsLabel) {
     EXPECT_LE(mode->geometry().right(), window->centralWidget()->width());
 }
 
-TEST_F(MainWindowTest, ResizeBelowTheMinimumSnapsBackAndTheControlsFollowTheSize) {
+// At its smallest the window shows every control whole: the editor's toolbar and fields wrap
+// onto more rows, and the comment box shows four rows of 60 characters without scrolling.
+TEST_F(MainWindowTest, AtTheMinimumSizeEveryControlIsWholeAndTheCommentNeedsNoScrolling) {
     window->resize(300, 200);
     QApplication::processEvents();
-    EXPECT_GE(window->frameGeometry().width(), 535);
-    EXPECT_GE(window->frameGeometry().height(), 538);
-    window->resize(1000, 700);
+    EXPECT_EQ(window->size(), window->minimumSize());
+    model::Program counting = testpage::ProgramWithLines(0, 3);
+    counting.SetRegisterByte(model::kCounterModuleRegister, 0, model::kModuleInstalled);
+    Use(counting);
+    ClickRow(RowOf(1));
+    Trigger("10a");  // a counter compare: the widest row of fields
+    TypeComment(QString(240, QLatin1Char('w')));
     QApplication::processEvents();
-    const QSize inner = window->centralWidget()->size();
-    const shell::Rect list = shell::LayOutMainWindow({inner.width(), inner.height()}).PageList;
-    EXPECT_EQ(List()->geometry(), QRect(list.Left, list.Top, list.Width, list.Height));
+
+    const QRect inside = window->centralWidget()->rect();
+    for (QWidget* control : window->centralWidget()->findChildren<QWidget*>()) {
+        if (!control->isVisible() || control->parentWidget() != window->centralWidget())
+            continue;
+        EXPECT_TRUE(inside.contains(control->geometry())) << control->objectName().toStdString();
+    }
+    auto* editor = Find<QWidget>("FunctionEditor");
+    for (QWidget* field : editor->findChildren<QWidget*>()) {
+        if (!field->isVisible())
+            continue;
+        const QRect placed(field->mapTo(editor, QPoint(0, 0)), field->size());
+        EXPECT_TRUE(editor->rect().contains(placed)) << field->objectName().toStdString();
+        EXPECT_GE(field->width(), field->minimumSizeHint().width())
+            << field->objectName().toStdString();
+    }
+    EXPECT_EQ(Comment()->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(Comment()->horizontalScrollBar()->maximum(), 0);
 }
 
 // Exit and closing the window both offer Cancel, so Esc on the question never loses the work.
