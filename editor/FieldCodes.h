@@ -1,10 +1,14 @@
 // How the editor turns typed and picked numbers into parameter bytes, and bytes back into text.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace editor {
+
+using LineCode = std::array<int32_t, 4>;  // F, P1, P2, P3
 
 // The value of the last two characters of text read as hexadecimal digits (second-to-last
 // x 16 + last); one character gives that digit, empty text gives 0. A character that is not a
@@ -16,6 +20,11 @@ int BcdByte(int number);
 
 // An analog percentage 0..100 as its byte: BCD up to 99, 100 as 0xA0 (160).
 int PercentByte(int percent);
+
+// The counter number a counter's P1 holds in its low four bits.
+constexpr int CounterNumber(int p1) {
+    return p1 & 0x0F;
+}
 
 // 0 for 0, 1 for any other value: the option index of a flag byte.
 constexpr int Sign(int value) {

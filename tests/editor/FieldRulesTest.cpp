@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/FieldCodes.h"
+#include "editor/FieldLayout.h"
 #include "editor/LineMiscRules.h"
 #include "editor/TimeCountRules.h"
 #include "model/TextFormat.h"
@@ -9,6 +10,14 @@
 namespace {
 
 using editor::LineCode;
+
+const model::FunctionInfo& Fn(int f) {
+    return editor::EditedFunction(f, f == 11 ? 4 : 0);
+}
+
+model::Quantity Q(int f) {
+    return Fn(f).Fields.Packs;
+}
 
 TEST(HexPairValue, ReadsTheLastTwoCharactersAsHexDigits) {
     EXPECT_EQ(editor::HexPairValue("23"), 0x23);
@@ -45,7 +54,7 @@ class TimeKeys : public ::testing::TestWithParam<KeyCase> {};
 
 TEST_P(TimeKeys, OnlyKeysThatKeepAValidNumberPass) {
     const KeyCase& c = GetParam();
-    EXPECT_EQ(editor::TimeKeyAccepted(c.f, c.text, c.selStart, c.selLength, c.key), c.accepted);
+    EXPECT_EQ(editor::TimeKeyAccepted(Q(c.f), c.text, c.selStart, c.selLength, c.key), c.accepted);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -53,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(KeyCase{"SecondPointRefused", 9, "12.3", 4, 0, '.', false},
                       KeyCase{"PointReplacingTheOldPointPasses", 9, "12.3", 2, 1, '.', true},
                       KeyCase{"PointInRepeatCountRefused", 10, "12", 2, 0, '.', false},
-                      KeyCase{"PointInCountRefused", 34, "12", 2, 0, '.', false},
+                      KeyCase{"PointInCountRefused", 36, "12", 2, 0, '.', false},
                       KeyCase{"PointInVoltagePasses", 13, "2", 1, 0, '.', true},
                       KeyCase{"ThirdDecimalRefused", 9, "12.34", 5, 0, '5', false},
                       KeyCase{"DigitBeforePointStillPasses", 9, "12.34", 0, 0, '5', true},
@@ -68,11 +77,11 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TimeText, CutToTwoDecimalsAndToTheDigitsThatFit) {
-    EXPECT_EQ(editor::CutTimeText(9, "12.345"), "12.34");
-    EXPECT_EQ(editor::CutTimeText(9, "123456"), "12345");
-    EXPECT_EQ(editor::CutTimeText(13, "102"), "10");
-    EXPECT_EQ(editor::CutTimeText(34, "4000"), "4000");
-    EXPECT_EQ(editor::CutTimeText(200, "1."), "1.");
+    EXPECT_EQ(editor::CutTimeText(Q(9), "12.345"), "12.34");
+    EXPECT_EQ(editor::CutTimeText(Q(9), "123456"), "12345");
+    EXPECT_EQ(editor::CutTimeText(Q(13), "102"), "10");
+    EXPECT_EQ(editor::CutTimeText(Q(36), "4000"), "4000");
+    EXPECT_EQ(editor::CutTimeText(Q(200), "1."), "1.");
 }
 
 struct PackCase {
@@ -88,7 +97,7 @@ class TimePacking : public ::testing::TestWithParam<PackCase> {};
 TEST_P(TimePacking, EachFunctionPacksTheValueIntoItsOwnBytes) {
     const PackCase& c = GetParam();
     LineCode code{c.f, 0, 0, 0};
-    editor::WriteTimeValue(c.f, c.value, c.counterShown, code);
+    editor::WriteTimeValue(Fn(c.f), c.value, c.counterShown, code);
     EXPECT_EQ(code, c.expected);
 }
 
@@ -97,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PackCase{"WaitHundredths", 9, 12.34, 0, {9, 0, 12, 34}},
                       PackCase{"WaitHighByte", 9, 300, 0, {9, 1, 44, 0}},
                       PackCase{"WaitLongest", 9, 59999.99, 0, {9, 234, 95, 99}},
-                      PackCase{"TimedOutputHundredthsInF", 255, 1.5, 0, {178, 0, 0, 1}},
+                      PackCase{"TimedOutputHundredthsInF", 128, 1.5, 0, {178, 0, 0, 1}},
                       PackCase{"TimedOutputWhole", 178, 300, 0, {128, 0, 1, 44}},
                       PackCase{"VoltageHalfToEven", 13, 2.5, 0, {13, 0, 62, 0}},
                       PackCase{"VoltageTop", 14, 10.2, 0, {14, 0, 255, 0}},
@@ -116,7 +125,7 @@ class TimeLimits : public ::testing::TestWithParam<LimitCase> {};
 
 TEST_P(TimeLimits, OverTheLimitNamesTheLimit) {
     const LimitCase& c = GetParam();
-    const auto message = editor::TimeLimitMessage(c.f, c.value);
+    const auto message = editor::TimeLimitMessage(Q(c.f), c.value);
     EXPECT_EQ(message.value_or(""), c.message);
 }
 
@@ -144,15 +153,15 @@ TEST(LineKeys, OnlyDigitsUpToThreePass) {
 
 TEST(LineValue, LineNumbersNeverBecomeNegativeOffsets) {
     LineCode repeat{10, 9, 9, 9};
-    editor::WriteLineValue(10, 0, repeat);
+    editor::WriteLineValue(Fn(10), 0, repeat);
     EXPECT_EQ(repeat[1], 0);
-    editor::WriteLineValue(10, 5, repeat);
+    editor::WriteLineValue(Fn(10), 5, repeat);
     EXPECT_EQ(repeat[1], 4);
     LineCode page{11, 2, 4, 9};
-    editor::WriteLineValue(11, 0, page);
+    editor::WriteLineValue(Fn(11), 0, page);
     EXPECT_EQ(page[3], 0);
     LineCode percent{253, 0x91, 0, 0};
-    editor::WriteLineValue(253, 100, percent);
+    editor::WriteLineValue(Fn(253), 100, percent);
     EXPECT_EQ(percent[3], 160);
     EXPECT_EQ(editor::LineBoxValue("-5"), 0);
 }
@@ -170,7 +179,7 @@ class LineLimits : public ::testing::TestWithParam<LineLimitCase> {};
 
 TEST_P(LineLimits, BeyondThePageOrOver100Percent) {
     const LineLimitCase& c = GetParam();
-    EXPECT_EQ(editor::LineLimitMessage(c.f, c.p1, c.page, c.value).value_or(""), c.message);
+    EXPECT_EQ(editor::LineLimitMessage(Fn(c.f), c.p1, c.page, c.value).value_or(""), c.message);
 }
 
 INSTANTIATE_TEST_SUITE_P(
