@@ -43,17 +43,17 @@ enum class Param {
     Message,      // a panel message number, BCD
     Percentage,   // an analog percentage: BCD up to 99, kAnalogFull for 100
     LineOffset,   // a 0-based line: of the same page, or of the page P1 names
-    Quantity,     // a byte of the number the line packs (FunctionInfo::Packs)
+    Quantity,     // a byte of the number the line packs (LineFields::Packs)
 };
 
 // A number that a line packs over several bytes.
 enum class Quantity {
     None,
-    WaitTime,      // seconds: P1 high byte, P2 low byte, P3 hundredths
-    OutputTime,    // seconds: P2 high byte, P3 low byte, the hundredths added to F's first code
-    Level,         // volts: P2 in steps of 0.04
-    RepeatCount,   // P2 high byte, P3 low byte
-    CompareValue,  // P1's high four bits high part (beside the counter), P2 low byte
+    WaitTime,      // seconds: P1 * 256 + P2, and P3 hundredths
+    OutputTime,    // seconds: P2 * 256 + P3, and the hundredths added to the function's first F
+    Level,         // volts: P2 steps of 0.04
+    RepeatCount,   // P2 * 256 + P3
+    CompareValue,  // P1's high four bits (beside the counter number) * 256 + P2
 };
 
 // The largest value of a quantity a line may hold.
