@@ -1,6 +1,7 @@
 // The per-group layout table of the function editor.
 #include "editor/FieldLayout.h"
 
+#include <algorithm>
 #include <map>
 
 namespace editor {
@@ -50,11 +51,11 @@ const model::FunctionInfo& Blank() {
 }
 
 const model::FunctionInfo& TimedOutput() {
-    for (const model::FunctionInfo* function : model::FunctionsOf(FunctionGroup::Output)) {
-        if (function->Fields.Packs == model::Quantity::OutputTime)
-            return *function;
-    }
-    return Blank();
+    const auto outputs = model::FunctionsOf(FunctionGroup::Output);
+    const auto timed = std::find_if(outputs.begin(), outputs.end(), [](const auto* function) {
+        return function->Fields.Packs == model::Quantity::OutputTime;
+    });
+    return timed != outputs.end() ? **timed : Blank();
 }
 
 }  // namespace

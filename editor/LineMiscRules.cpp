@@ -52,19 +52,12 @@ int LineBoxValue(std::string_view text) {
 
 void WriteLineValue(const model::FunctionInfo& function, int v, LineCode& code) {
     const LineBox box = LineBoxOf(function);
-    switch (box.Holds) {
-        case Param::JumpLine:
-            code[box.Byte] = v;
-            break;
-        case Param::LineOffset:
-            code[box.Byte] = LineOffset(v);
-            break;
-        case Param::Percentage:
-            code[box.Byte] = PercentByte(v);
-            break;
-        default:
-            break;
-    }
+    if (box.Holds == Param::JumpLine)
+        code[box.Byte] = v;
+    else if (box.Holds == Param::LineOffset)
+        code[box.Byte] = LineOffset(v);
+    else if (box.Holds == Param::Percentage)
+        code[box.Byte] = PercentByte(v);
 }
 
 std::optional<std::string> LineLimitMessage(const model::FunctionInfo& function, int p1,

@@ -93,21 +93,16 @@ double TimeBoxValue(std::string_view text) {
 }
 
 std::string QuantityText(const model::FunctionInfo& function, const LineCode& code) {
-    switch (function.Fields.Packs) {
-        case Quantity::WaitTime:
-            return model::Fix2(code[1] * 256 + code[2] + code[3] / 100.0);
-        case Quantity::OutputTime:
-            return model::Fix2((code[2] * 256 + code[3]) + (code[0] - function.FirstCode) / 100.0);
-        case Quantity::Level:
-            return model::Fix2(code[2] * 0.04);
-        case Quantity::RepeatCount:
-            return model::Dec(code[2] * 256 + code[3]);
-        case Quantity::CompareValue:
-            return model::Dec((code[1] / 16) * 256 + code[2]);
-        case Quantity::None:
-            break;
-    }
-    return std::string();
+    const Quantity q = function.Fields.Packs;
+    if (q == Quantity::WaitTime)
+        return model::Fix2(code[1] * 256 + code[2] + code[3] / 100.0);
+    if (q == Quantity::OutputTime)
+        return model::Fix2((code[2] * 256 + code[3]) + (code[0] - function.FirstCode) / 100.0);
+    if (q == Quantity::Level)
+        return model::Fix2(code[2] * 0.04);
+    if (q == Quantity::RepeatCount)
+        return model::Dec(code[2] * 256 + code[3]);
+    return q == Quantity::CompareValue ? model::Dec((code[1] / 16) * 256 + code[2]) : "";
 }
 
 const char* QuantityCaption(Quantity q) {
@@ -120,31 +115,24 @@ void WriteTimeValue(const model::FunctionInfo& function, double v, int counterSh
     const int high = static_cast<int>(std::floor(v / 256));
     const int low = static_cast<int>(whole) - 256 * high;
     const int hundredths = static_cast<int>(std::lround((v - whole) * 100));
-    switch (function.Fields.Packs) {
-        case Quantity::Level:
-            // Half to even, as the controller's own tools round a level: 2.5 V is 62, not 63.
-            code[2] = static_cast<int32_t>(std::nearbyint(v * 25));
-            break;
-        case Quantity::WaitTime:
-            code[1] = high;
-            code[2] = low;
-            code[3] = hundredths;
-            break;
-        case Quantity::RepeatCount:
-            code[2] = high;
-            code[3] = low;
-            break;
-        case Quantity::CompareValue:
-            code[2] = low;
-            code[1] = CompareCounterByte(counterShown, v);
-            break;
-        case Quantity::OutputTime:
-            code[0] = function.FirstCode + hundredths;
-            code[2] = high;
-            code[3] = low;
-            break;
-        case Quantity::None:
-            break;
+    const Quantity q = function.Fields.Packs;
+    if (q == Quantity::Level) {
+        // Half to even, as the controller's own tools round a level: 2.5 V is 62, not 63.
+        code[2] = static_cast<int32_t>(std::nearbyint(v * 25));
+    } else if (q == Quantity::WaitTime) {
+        code[1] = high;
+        code[2] = low;
+        code[3] = hundredths;
+    } else if (q == Quantity::RepeatCount) {
+        code[2] = high;
+        code[3] = low;
+    } else if (q == Quantity::CompareValue) {
+        code[2] = low;
+        code[1] = CompareCounterByte(counterShown, v);
+    } else if (q == Quantity::OutputTime) {
+        code[0] = function.FirstCode + hundredths;
+        code[2] = high;
+        code[3] = low;
     }
 }
 

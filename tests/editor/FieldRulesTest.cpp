@@ -122,6 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineLimitCase{"OtherPageBOver", {11, 2, 4}, 0, 76, "Page B has only 75 lines"},
         LineLimitCase{"OtherPageAFromPageC", {11, 1, 4}, 2, 200, ""},
         LineLimitCase{"PercentAt100", {253, 0x91, 0}, 0, 100, ""},
+        LineLimitCase{"NoLineNoLimit", {9, 0, 0}, 0, 999, ""},
         LineLimitCase{
             "PercentOver", {251, 0x91, 0}, 0, 101, "Analog output cannot be higher than 100%"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -171,8 +171,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Line{"WaitLongest", "9 0 0 0 | time 59999.99 | 9 234 95 99", "time 59999.99"},
                       Line{"RepeatShowsTheOneBasedLine", "10 4 1 44",
                            "line 5 | label Number of Times | time 300"},
-                      Line{"RepeatFromLine5", "10 0 0 1 | line 5 | 10 4 0 1",
-                           "line 5 | label Number of Times | time 1"},
+                      Line{"RepeatFromLine5For300Times", "10 0 0 1 | line 5; time 300 | 10 4 1 44",
+                           "line 5 | label Number of Times | time 300"},
                       Line{"RepeatFromLine0IsLine1", "10 9 0 1 | line 0 | 10 0 0 1",
                            "line 0 | label Number of Times | time 1"}),
     Name);
@@ -253,6 +253,18 @@ TEST_F(Toolbar, EndPageChoiceIsANewEndAnyOtherALine) {
     EXPECT_EQ(state.Mode, EditMode::NewEnd);
     core.ClickToolbar(6);
     EXPECT_EQ(state.Mode, EditMode::Line);
+}
+
+using Picks = EditorTest;
+
+TEST_F(Picks, IndexOutsideTheListChangesNothing) {
+    LoadStored({32, 161, 4, 1});
+    core.SelectFnOpts(-1);
+    core.SelectFnMisc(2);
+    core.SelectTmrCtrNum(8);
+    core.SelectTmrCtrMsg(-1);
+    EXPECT_EQ(state.EditCode, (LineCode{32, 161, 4, 1}));
+    EXPECT_EQ(state.LineEdited, LineEdit::No);
 }
 
 using Boxes = EditorTest;
