@@ -1,6 +1,7 @@
 // The per-group layout table of the function editor.
 #include "editor/FieldLayout.h"
 
+#include <algorithm>
 #include <map>
 
 namespace editor {
@@ -18,7 +19,10 @@ const std::map<FunctionGroup, GroupLayout>& Layouts() {
         {FunctionGroup::CompareInputs,
          {3, "Compare Inputs", {F::InputList0, F::InputList1, F::InputList2, F::FnOpts}}},
         {FunctionGroup::Output,
-         {4, "Output", {F::OutputList, F::FnOpts, F::TimeCount, F::LineMisc, F::LineMiscLabel}}},
+         {4,
+          "Output",
+          {F::OutputList, F::FnOpts, F::TimeCount, F::LineMisc, F::LineMiscLabel},
+          NewOption::StartsFromZero}},
         {FunctionGroup::CheckOutput,
          {5, "Check Output", {F::OutputList, F::FnOpts, F::FnMisc, F::LineMisc}}},
         {FunctionGroup::Wait, {6, "Wait", {F::TimeCount}}},
@@ -26,23 +30,42 @@ const std::map<FunctionGroup, GroupLayout>& Layouts() {
          {7, "Repeat from Line", {F::LineMisc, F::LineMiscLabel, F::TimeCount}}},
         {FunctionGroup::ControlPage, {8, "Control Page", {F::FnMisc, F::FnOpts, F::LineMisc}}},
         {FunctionGroup::Timer,
-         {9, "Timer", {F::FnOpts, F::TmrCtrNum, F::TmrCtrMsg, F::FnMisc, F::LineMisc}}},
+         {9,
+          "Timer",
+          {F::FnOpts, F::TmrCtrNum, F::TmrCtrMsg, F::FnMisc, F::LineMisc},
+          NewOption::StartsFromZero,
+          true}},
         {FunctionGroup::Counter,
          {10,
           "Counter",
-          {F::FnOpts, F::TmrCtrNum, F::TmrCtrMsg, F::TimeCount, F::FnMisc, F::LineMisc}}},
+          {F::FnOpts, F::TmrCtrNum, F::TmrCtrMsg, F::TimeCount, F::FnMisc, F::LineMisc},
+          NewOption::KeepsCompareValue}},
         {FunctionGroup::EndPage, {11, "End Page", {}}},
     };
     return layouts;
 }
 
+const model::FunctionInfo& Blank() {
+    static const model::FunctionInfo& blank = *model::FunctionsOf(FunctionGroup::Blank).front();
+    return blank;
+}
+
+const model::FunctionInfo& TimedOutput() {
+    const auto outputs = model::FunctionsOf(FunctionGroup::Output);
+    const auto timed = std::find_if(outputs.begin(), outputs.end(), [](const auto* function) {
+        return function->Fields.Packs == model::Quantity::OutputTime;
+    });
+    return timed != outputs.end() ? **timed : Blank();
+}
+
 }  // namespace
 
-model::FunctionGroup EditorGroup(int f) {
-    if (f >= 128 && f <= 255)
-        return FunctionGroup::Output;
-    const FunctionGroup group = model::LookupFunction(f).Group;
-    return group == FunctionGroup::Unknown ? FunctionGroup::Blank : group;
+const model::FunctionInfo& EditedFunction(int f, int p2) {
+    const model::FunctionInfo& function = model::LookupFunction(f, p2);
+    if (function.Group != FunctionGroup::Unknown)
+        return function;
+    static const model::FunctionInfo& timed = TimedOutput();
+    return f >= timed.FirstCode && f <= 255 ? timed : Blank();
 }
 
 const GroupLayout& LayoutOf(model::FunctionGroup group) {

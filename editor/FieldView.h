@@ -56,6 +56,23 @@ struct FieldState {
 
     // The text a list shows: its selected item's, or "0" when none is selected.
     std::string ShownText() const { return Selected >= 0 ? Items[Selected].Text : "0"; }
+
+    // Selects item index; an index outside the list leaves it without a selection.
+    void Select(int index) {
+        Selected = index >= 0 && index < static_cast<int>(Items.size()) ? index : -1;
+    }
+
+    // The selected item's value, -1 when nothing is selected.
+    int SelectedValue() const { return Selected >= 0 ? Items[Selected].Value : -1; }
+
+    // The index of the item whose value is value, -1 when there is none.
+    int IndexOfValue(int value) const {
+        for (std::size_t i = 0; i < Items.size(); ++i) {
+            if (Items[i].Value == value)
+                return static_cast<int>(i);
+        }
+        return -1;
+    }
 };
 
 constexpr int kToolbarButtonCount = 11;

@@ -5,9 +5,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "editor/EditorState.h"
 #include "editor/FieldView.h"
+#include "editor/FunctionOptions.h"
 #include "editor/OptionLists.h"
 
 namespace model {
@@ -70,32 +72,20 @@ class FunctionEditorCore {
     int& Code(int i) { return state_.EditCode[i]; }
     void Edited() { state_.LineEdited = LineEdit::Yes; }
 
-    void Hide(FieldId id) { view_[id].Visible = false; }
+    // The function the line is edited as, the kind of input or output it stands on and the
+    // options that kind offers.
+    const model::FunctionInfo& Function() const;
+    model::IONeed ChosenIO() const;
+    std::vector<LineOption> Options() const;
+
     void ShowList(FieldId id, const OptionItems& items, int k);
     void ShowItem(FieldId id, int k);
     void ShowText(FieldId id, std::string text);
-    void Select(FieldId id, int index);
-    int IndexOfBcd(FieldId list, int byte) const;
-    int SelectedValue(FieldId list) const;  // -1 when nothing is selected
-
-    bool CheckedInputAnalog() const;
-    bool ChosenOutputAnalog() const;
-
-    void ShowLineFields();
-    void ShowCheckInputFields();
-    void ShowOutputFields();
-    void ShowOptionFields(int j);
-    void ShowTimerFields(int j);
-    void ShowCounterFields(int j);
-    void ShowMessageList();
-    void ShowMiscFields();
+    void ShowIO(FieldId list, int byte);
+    void ShowOptions();
+    void ShowFields(const model::FunctionInfo& function);
     void ShowJumpLine();
-
-    void WriteOption(int j);
-    void WriteOutputOption(int j);
-    void WriteTimerOption(int j);
-    void WriteCounterOption(int j);
-    void WriteMisc(int j);
+    int Pick(FieldId list, int index);
 
     model::Program& program_;
     EditorState& state_;

@@ -10,30 +10,32 @@ namespace editor {
 
 namespace {
 
+using model::Quantity;
+
 struct TimeBoxRule {
     int MaxLength;
     int MaxDigitsBeforePoint;     // 0: no point, so no such rule
     std::size_t CutWithoutPoint;  // 0: not cut
     const char* Message;
-    double Limit;
 };
 
-const TimeBoxRule& RuleOf(TimeBoxKind kind) {
-    static const TimeBoxRule none{0, 0, 0, "", 0};
-    static const TimeBoxRule time{8, 5, 5, "Time cannot exceed ", 59999.99};
-    static const TimeBoxRule voltage{5, 2, 2, "Voltage cannot exceed ", 10.2};
-    static const TimeBoxRule count{4, 0, 0, "Count cannot exceed ", 4000};
-    static const TimeBoxRule repeat{5, 0, 0, "Repeat count cannot exceed ", 59999};
-    switch (kind) {
-        case TimeBoxKind::Time:
+const TimeBoxRule& RuleOf(Quantity q) {
+    static const TimeBoxRule none{0, 0, 0, ""};
+    static const TimeBoxRule time{8, 5, 5, "Time cannot exceed "};
+    static const TimeBoxRule voltage{5, 2, 2, "Voltage cannot exceed "};
+    static const TimeBoxRule count{4, 0, 0, "Count cannot exceed "};
+    static const TimeBoxRule repeat{5, 0, 0, "Repeat count cannot exceed "};
+    switch (q) {
+        case Quantity::WaitTime:
+        case Quantity::OutputTime:
             return time;
-        case TimeBoxKind::Voltage:
+        case Quantity::Level:
             return voltage;
-        case TimeBoxKind::Count:
+        case Quantity::CompareValue:
             return count;
-        case TimeBoxKind::RepeatCount:
+        case Quantity::RepeatCount:
             return repeat;
-        case TimeBoxKind::None:
+        case Quantity::None:
             break;
     }
     return none;
@@ -50,26 +52,14 @@ long long Hundredths(double v) {
 
 }  // namespace
 
-TimeBoxKind TimeBoxKindOf(int f) {
-    if (f == 9 || (f >= 128 && f <= 255))
-        return TimeBoxKind::Time;
-    if (f == 13 || f == 14)
-        return TimeBoxKind::Voltage;
-    if (f >= 34 && f <= 40)
-        return TimeBoxKind::Count;
-    if (f == 10)
-        return TimeBoxKind::RepeatCount;
-    return TimeBoxKind::None;
+int TimeBoxMaxLength(Quantity q) {
+    return RuleOf(q).MaxLength;
 }
 
-int TimeBoxMaxLength(int f) {
-    return RuleOf(TimeBoxKindOf(f)).MaxLength;
-}
-
-bool TimeKeyAccepted(int f, std::string_view text, int selStart, int selLength, char key) {
+bool TimeKeyAccepted(Quantity q, std::string_view text, int selStart, int selLength, char key) {
     if (key == '\b')
         return true;
-    const TimeBoxRule& rule = RuleOf(TimeBoxKindOf(f));
+    const TimeBoxRule& rule = RuleOf(q);
     const std::size_t start = std::min<std::size_t>(std::max(selStart, 0), text.size());
     const std::size_t length = std::min<std::size_t>(std::max(selLength, 0), text.size() - start);
     // The text that stays around the key: the selection is replaced by it.
@@ -90,11 +80,11 @@ bool TimeKeyAccepted(int f, std::string_view text, int selStart, int selLength, 
     return true;
 }
 
-std::string CutTimeText(int f, std::string_view text) {
+std::string CutTimeText(Quantity q, std::string_view text) {
     const std::size_t point = text.find('.');
     if (point != std::string_view::npos)
         return std::string(text.substr(0, point + 3));
-    const std::size_t cut = RuleOf(TimeBoxKindOf(f)).CutWithoutPoint;
+    const std::size_t cut = RuleOf(q).CutWithoutPoint;
     return std::string(cut > 0 ? text.substr(0, cut) : text);
 }
 
@@ -102,36 +92,60 @@ double TimeBoxValue(std::string_view text) {
     return std::max(0.0, model::LeadingNumber(text));
 }
 
-void WriteTimeValue(int f, double v, int counterShown, LineCode& code) {
+std::string QuantityText(const model::FunctionInfo& function, const LineCode& code) {
+    const Quantity q = function.Fields.Packs;
+    if (q == Quantity::WaitTime)
+        return model::Fix2(code[1] * 256 + code[2] + code[3] / 100.0);
+    if (q == Quantity::OutputTime)
+        return model::Fix2((code[2] * 256 + code[3]) + (code[0] - function.FirstCode) / 100.0);
+    if (q == Quantity::Level)
+        return model::Fix2(code[2] * 0.04);
+    if (q == Quantity::RepeatCount)
+        return model::Dec(code[2] * 256 + code[3]);
+    return q == Quantity::CompareValue ? model::Dec((code[1] / 16) * 256 + code[2]) : "";
+}
+
+const char* QuantityCaption(Quantity q) {
+    return q == Quantity::RepeatCount ? "Number of Times" : nullptr;
+}
+
+void WriteTimeValue(const model::FunctionInfo& function, double v, int counterShown,
+                    LineCode& code) {
     const double whole = std::floor(v);
     const int high = static_cast<int>(std::floor(v / 256));
     const int low = static_cast<int>(whole) - 256 * high;
     const int hundredths = static_cast<int>(std::lround((v - whole) * 100));
-    if (f == 13 || f == 14) {
+    const Quantity q = function.Fields.Packs;
+    if (q == Quantity::Level) {
         // Half to even, as the controller's own tools round a level: 2.5 V is 62, not 63.
         code[2] = static_cast<int32_t>(std::nearbyint(v * 25));
-    } else if (f == 9) {
+    } else if (q == Quantity::WaitTime) {
         code[1] = high;
         code[2] = low;
         code[3] = hundredths;
-    } else if (f == 10) {
+    } else if (q == Quantity::RepeatCount) {
         code[2] = high;
         code[3] = low;
-    } else if (f >= 34 && f <= 40) {
+    } else if (q == Quantity::CompareValue) {
         code[2] = low;
-        code[1] = high * 16 + counterShown;
-    } else if (f >= 128 && f <= 255) {
-        code[0] = 128 + hundredths;
+        code[1] = CompareCounterByte(counterShown, v);
+    } else if (q == Quantity::OutputTime) {
+        code[0] = function.FirstCode + hundredths;
         code[2] = high;
         code[3] = low;
     }
 }
 
-std::optional<std::string> TimeLimitMessage(int f, double v) {
-    const TimeBoxRule& rule = RuleOf(TimeBoxKindOf(f));
-    if (rule.MaxLength == 0 || Hundredths(v) <= Hundredths(rule.Limit))
+int CompareCounterByte(int c, double v) {
+    return static_cast<int>(std::floor(v / 256)) * 16 + c;
+}
+
+std::optional<std::string> TimeLimitMessage(Quantity q, double v) {
+    const TimeBoxRule& rule = RuleOf(q);
+    const double limit = model::MaxQuantity(q);
+    if (rule.MaxLength == 0 || Hundredths(v) <= Hundredths(limit))
         return std::nullopt;
-    return rule.Message + model::Real(rule.Limit);
+    return rule.Message + model::Real(limit);
 }
 
 }  // namespace editor

@@ -3,8 +3,8 @@
 
 #include <array>
 
+#include "editor/FieldCodes.h"
 #include "editor/FieldView.h"
-#include "editor/TimeCountRules.h"
 
 namespace model {
 class Program;

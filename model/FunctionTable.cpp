@@ -1,8 +1,6 @@
 // Lookup of a function code in the families' tables.
 #include "model/FunctionTable.h"
 
-#include <array>
-
 #include "model/functions/Families.h"
 
 namespace model {
@@ -17,18 +15,29 @@ void CheckUnknown(const LineContext&, const PgmRecord&, std::vector<LineError>& 
     e.push_back({0, ""});
 }
 
-const FunctionInfo kUnknown{-1, -1, FunctionGroup::Unknown, DescribeUnknown, CheckUnknown};
+const FunctionInfo kUnknown{-1,
+                            -1,
+                            FunctionGroup::Unknown,
+                            DescribeUnknown,
+                            CheckUnknown,
+                            {{Param::Unused, Param::Unused, Param::Unused}}};
 
-using CodeIndex = std::array<const FunctionInfo*, 256>;
+const std::vector<const std::vector<FunctionInfo>*>& AllFamilies() {
+    static const std::vector<const std::vector<FunctionInfo>*> families{
+        &families::Flow(), &families::Inputs(), &families::Outputs(), &families::Timer(),
+        &families::Counter()};
+    return families;
+}
+
+// The entries of each code in table order.
+using CodeIndex = std::array<std::vector<const FunctionInfo*>, 256>;
 
 CodeIndex BuildIndex() {
     CodeIndex index;
-    index.fill(&kUnknown);
-    for (const auto* family : {&families::Flow(), &families::Inputs(), &families::Outputs(),
-                               &families::Timer(), &families::Counter()}) {
+    for (const auto* family : AllFamilies()) {
         for (const FunctionInfo& info : *family) {
             for (int f = info.FirstCode; f <= info.LastCode; ++f)
-                index[f] = &info;
+                index[f].push_back(&info);
         }
     }
     return index;
@@ -36,11 +45,29 @@ CodeIndex BuildIndex() {
 
 }  // namespace
 
-const FunctionInfo& LookupFunction(int f) {
+const FunctionInfo& LookupFunction(int f, int p2) {
     static const CodeIndex index = BuildIndex();
     if (f < 0 || f > 255)
         return kUnknown;
-    return *index[f];
+    const FunctionInfo* found = &kUnknown;
+    for (const FunctionInfo* info : index[f]) {
+        if (info->Operation >= 0 && info->Operation == p2)
+            return *info;
+        if (info->Operation < 0)
+            found = info;
+    }
+    return *found;
+}
+
+std::vector<const FunctionInfo*> FunctionsOf(FunctionGroup group) {
+    std::vector<const FunctionInfo*> functions;
+    for (const auto* family : AllFamilies()) {
+        for (const FunctionInfo& info : *family) {
+            if (info.Group == group && info.Operation != kOtherOperation)
+                functions.push_back(&info);
+        }
+    }
+    return functions;
 }
 
 }  // namespace model

@@ -1,6 +1,8 @@
-// The controller's vocabulary: every function code with its group, its text and its checks.
+// The controller's vocabulary: every function code with its group, its text, its checks and
+// what each of its parameter bytes holds.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,64 @@ enum class FunctionGroup {
     Unknown,
 };
 
+// What a parameter byte holds.
+enum class Param {
+    Unused,
+    Input,        // an input number, BCD
+    Output,       // an output number, BCD
+    Timer,        // kTimerBase + the timer number
+    Counter,      // the counter number in the low four bits
+    Page,         // a page, 1..6 for A..F
+    Status,       // 0 OFF, any other value ON
+    Operation,    // which of its code's operations the line performs (FunctionInfo::Operation)
+    JumpLine,     // the 1-based line of the same page to move to when a check fails; 0: none
+    DisplayFlag,  // 1: and display it
+    Message,      // a panel message number, BCD
+    Percentage,   // an analog percentage: BCD up to 99, kAnalogFull for 100
+    LineOffset,   // a 0-based line: of the same page, or of the page P1 names
+    Quantity,     // a byte of the number the line packs (LineFields::Packs)
+};
+
+// A number that a line packs over several bytes.
+enum class Quantity {
+    None,
+    WaitTime,      // seconds: P1 * 256 + P2, and P3 hundredths
+    OutputTime,    // seconds: P2 * 256 + P3, and the hundredths added to the function's first F
+    Level,         // volts: P2 steps of 0.04
+    RepeatCount,   // P2 * 256 + P3
+    CompareValue,  // P1's high four bits (beside the counter number) * 256 + P2
+};
+
+// The largest value of a quantity a line may hold.
+constexpr double MaxQuantity(Quantity q) {
+    switch (q) {
+        case Quantity::WaitTime:
+        case Quantity::OutputTime:
+            return 59999.99;
+        case Quantity::Level:
+            return 10.2;
+        case Quantity::RepeatCount:
+            return 59999;
+        case Quantity::CompareValue:
+            return 4000;
+        case Quantity::None:
+            break;
+    }
+    return 0;
+}
+
+// The kind of input or output a function needs in P1.
+enum class IONeed { Any, Digital, Analog };
+
+constexpr int kTimerBase = 160;  // P1 of timer t is kTimerBase + t
+
+// What a line's bytes hold, so that the editor can give each its field.
+struct LineFields {
+    std::array<Param, 3> P;  // P1, P2, P3
+    Quantity Packs = Quantity::None;
+    IONeed Needs = IONeed::Any;
+};
+
 // One problem a line check found: the message number and, for Compare Inputs, which input.
 struct LineError {
     int Number;
@@ -47,16 +107,28 @@ struct LineContext {
 using DescribeFn = std::string (*)(const Program&, const PgmRecord&);
 using CheckFn = void (*)(const LineContext&, const PgmRecord&, std::vector<LineError>&);
 
-// A family of function codes that share a text and checks.
+// FunctionInfo::Operation of a function that the code alone selects, and of the entry that
+// covers every P2 no other entry of its code names.
+constexpr int kNoOperation = -1;
+constexpr int kOtherOperation = -2;
+
+// A family of function codes that share a text, checks and the meaning of their bytes. A code
+// whose P2 selects an operation has one entry per operation, and one for any other P2.
 struct FunctionInfo {
     int FirstCode;
     int LastCode;
     FunctionGroup Group;
     DescribeFn Describe;
     CheckFn Check;
+    LineFields Fields;
+    int Operation = kNoOperation;
 };
 
-// The entry for function code f; codes outside the table get the "Unknown Function Code" entry.
-const FunctionInfo& LookupFunction(int f);
+// The entry for a line with function code f and P2 p2; codes outside the table get the
+// "Unknown Function Code" entry.
+const FunctionInfo& LookupFunction(int f, int p2);
+
+// Every entry of a group that names one function or operation, in table order.
+std::vector<const FunctionInfo*> FunctionsOf(FunctionGroup group);
 
 }  // namespace model

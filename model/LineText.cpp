@@ -3,19 +3,26 @@
 
 #include "model/PageGeometry.h"
 #include "model/Program.h"
+#include "model/functions/LineRules.h"
 
 namespace model {
 
 std::string DescribeLine(const Program& program, int record) {
     const PgmRecord& r = program.PgmData[record];
-    return LookupFunction(r.F()).Describe(program, r);
+    return LookupFunction(r.F(), r.P2()).Describe(program, r);
 }
 
 std::vector<LineError> CheckLine(const Program& program, int page, int record) {
     const PgmRecord& r = program.PgmData[record];
     const LineContext ctx{program, page, record == PageBase(page)};
     std::vector<LineError> errors;
-    LookupFunction(r.F()).Check(ctx, r, errors);
+    const FunctionInfo& function = LookupFunction(r.F(), r.P2());
+    function.Check(ctx, r, errors);
+    // A jump line beyond the page is reported last, whatever else the function checks.
+    for (int i = 0; i < 3; ++i) {
+        if (function.Fields.P[i] == Param::JumpLine)
+            rules::CheckJumpLine(ctx, r.Code[i + 1], errors);
+    }
     return errors;
 }
 

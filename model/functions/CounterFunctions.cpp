@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kCounterCount = 8;
 constexpr int kMessageLimit = 16;
-constexpr long kMaxCompareValue = 4000;
 
 void CheckModuleAndCounter(const LineContext& ctx, const PgmRecord& r, std::vector<LineError>& e) {
     if (!model::CounterModuleInstalled(ctx.program))
@@ -57,10 +56,9 @@ std::string DescribeAtOrBelow(const Program&, const PgmRecord& r) {
 }
 
 void CheckCompare(const LineContext& ctx, const PgmRecord& r, std::vector<LineError>& e) {
-    if (CompareValue(r) > kMaxCompareValue)
+    if (CompareValue(r) > MaxQuantity(Quantity::CompareValue))
         e.push_back({63, ""});
     CheckModuleAndCounter(ctx, r, e);
-    rules::CheckJumpLine(ctx, r.P3(), e);
 }
 
 std::string DescribeMessage(const Program&, const PgmRecord& r) {
@@ -79,14 +77,19 @@ void CheckMessage(const LineContext& ctx, const PgmRecord& r, std::vector<LineEr
 }  // namespace
 
 const std::vector<FunctionInfo>& Counter() {
+    using P = Param;
+    constexpr FunctionGroup kGroup = FunctionGroup::Counter;
+    constexpr LineFields counterAndFlag{{P::Counter, P::Unused, P::DisplayFlag}};
+    constexpr LineFields compare{{P::Counter, P::Quantity, P::JumpLine}, Quantity::CompareValue};
+    constexpr LineFields counter{{P::Counter, P::Unused, P::Unused}};
     static const std::vector<FunctionInfo> table{
-        {34, 34, FunctionGroup::Counter, DescribeIncrement, CheckModuleAndCounter},
-        {35, 35, FunctionGroup::Counter, DescribeDecrement, CheckModuleAndCounter},
-        {36, 36, FunctionGroup::Counter, DescribeAtOrAbove, CheckCompare},
-        {37, 37, FunctionGroup::Counter, DescribeAtOrBelow, CheckCompare},
-        {38, 38, FunctionGroup::Counter, DescribeReset, CheckModuleAndCounter},
-        {39, 39, FunctionGroup::Counter, DescribeDisplay, CheckModuleAndCounter},
-        {40, 40, FunctionGroup::Counter, DescribeMessage, CheckMessage},
+        {34, 34, kGroup, DescribeIncrement, CheckModuleAndCounter, counterAndFlag},
+        {35, 35, kGroup, DescribeDecrement, CheckModuleAndCounter, counterAndFlag},
+        {36, 36, kGroup, DescribeAtOrAbove, CheckCompare, compare},
+        {37, 37, kGroup, DescribeAtOrBelow, CheckCompare, compare},
+        {38, 38, kGroup, DescribeReset, CheckModuleAndCounter, counter},
+        {39, 39, kGroup, DescribeDisplay, CheckModuleAndCounter, counter},
+        {40, 40, kGroup, DescribeMessage, CheckMessage, {{P::Unused, P::Unused, P::Message}}},
     };
     return table;
 }

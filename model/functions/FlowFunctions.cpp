@@ -8,7 +8,7 @@ namespace model::families {
 
 namespace {
 
-constexpr long kMaxRepeatCount = 59999;
+constexpr int kMovePage = 4;  // the action of Control a Page that names a line
 
 std::string DescribeBlank(const Program&, const PgmRecord&) {
     return "Blank";
@@ -45,7 +45,7 @@ void CheckRepeat(const LineContext& ctx, const PgmRecord& r, std::vector<LineErr
         e.push_back({1, ""});
     const bool pageA = ctx.page == 0;
     rules::CheckPageLimit(pageA, r.P1() > (pageA ? 199 : 74), e);
-    if (RepeatCount(r) > kMaxRepeatCount)
+    if (RepeatCount(r) > MaxQuantity(Quantity::RepeatCount))
         e.push_back({41, ""});
 }
 
@@ -58,7 +58,7 @@ std::string DescribeControlPage(const Program&, const PgmRecord& r) {
             return "Thaw Page " + page;
         case 3:
             return "Reset Page " + page;
-        case 4:
+        case kMovePage:
             return "Move Page " + page + " to Line " + Dec(r.P3() + 1);
         default:
             return std::string();
@@ -67,7 +67,7 @@ std::string DescribeControlPage(const Program&, const PgmRecord& r) {
 
 // Only a move names a line, and the limit is that of the page it moves.
 void CheckControlPage(const LineContext&, const PgmRecord& r, std::vector<LineError>& e) {
-    if (r.P2() != 4)
+    if (r.P2() != kMovePage)
         return;
     if (r.P1() == 1)
         rules::CheckPageLimit(true, r.P3() > 199, e);
@@ -75,15 +75,30 @@ void CheckControlPage(const LineContext&, const PgmRecord& r, std::vector<LineEr
         rules::CheckPageLimit(false, r.P3() > 74, e);
 }
 
+// Control a Page (F 11): the action is P2, and only a move names a line, in P3.
+FunctionInfo PageAction(int action, Param p3) {
+    const LineFields fields{{Param::Page, Param::Operation, p3}};
+    return {11,     11,    FunctionGroup::ControlPage, DescribeControlPage, CheckControlPage,
+            fields, action};
+}
+
 }  // namespace
 
 const std::vector<FunctionInfo>& Flow() {
+    using P = Param;
+    constexpr LineFields nothing{{P::Unused, P::Unused, P::Unused}};
+    constexpr LineFields wait{{P::Quantity, P::Quantity, P::Quantity}, Quantity::WaitTime};
+    constexpr LineFields repeat{{P::LineOffset, P::Quantity, P::Quantity}, Quantity::RepeatCount};
     static const std::vector<FunctionInfo> table{
-        {0, 0, FunctionGroup::Blank, DescribeBlank, CheckNothing},
-        {9, 9, FunctionGroup::Wait, DescribeWait, CheckWait},
-        {10, 10, FunctionGroup::RepeatLines, DescribeRepeat, CheckRepeat},
-        {11, 11, FunctionGroup::ControlPage, DescribeControlPage, CheckControlPage},
-        {12, 12, FunctionGroup::EndPage, DescribeEndPage, CheckNothing},
+        {0, 0, FunctionGroup::Blank, DescribeBlank, CheckNothing, nothing},
+        {9, 9, FunctionGroup::Wait, DescribeWait, CheckWait, wait},
+        {10, 10, FunctionGroup::RepeatLines, DescribeRepeat, CheckRepeat, repeat},
+        PageAction(1, P::Unused),
+        PageAction(2, P::Unused),
+        PageAction(3, P::Unused),
+        PageAction(kMovePage, P::LineOffset),
+        PageAction(kOtherOperation, P::Unused),
+        {12, 12, FunctionGroup::EndPage, DescribeEndPage, CheckNothing, nothing},
     };
     return table;
 }

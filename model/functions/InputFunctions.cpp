@@ -20,7 +20,6 @@ void CheckDigitalCheck(const LineContext& ctx, const PgmRecord& r, std::vector<L
     rules::CheckInstalled(ctx, r.P1(), kInput, 20, "", e);
     if (rules::IsAnalog(ctx, r.P1(), kInput))
         e.push_back({22, ""});
-    rules::CheckJumpLine(ctx, r.P3(), e);
 }
 
 std::string DescribeLevel(const Program& program, const PgmRecord& r, const char* direction) {
@@ -42,7 +41,6 @@ void CheckLevel(const LineContext& ctx, const PgmRecord& r, std::vector<LineErro
         e.push_back({21, ""});
     if (r.P2() > 255)
         e.push_back({23, ""});
-    rules::CheckJumpLine(ctx, r.P3(), e);
 }
 
 const char* CompareSuffix(int f) {
@@ -87,11 +85,21 @@ void CheckCompare(const LineContext& ctx, const PgmRecord& r, std::vector<LineEr
 }  // namespace
 
 const std::vector<FunctionInfo>& Inputs() {
+    using P = Param;
+    constexpr LineFields status{
+        {P::Input, P::Status, P::JumpLine}, Quantity::None, IONeed::Digital};
+    constexpr LineFields level{
+        {P::Input, P::Quantity, P::JumpLine}, Quantity::Level, IONeed::Analog};
+    constexpr LineFields inputs{{P::Input, P::Input, P::Input}};
+    constexpr FunctionGroup kCompare = FunctionGroup::CompareInputs;
     static const std::vector<FunctionInfo> table{
-        {1, 1, FunctionGroup::CheckInput, DescribeDigitalCheck, CheckDigitalCheck},
-        {13, 13, FunctionGroup::CheckInput, DescribeAbove, CheckLevel},
-        {14, 14, FunctionGroup::CheckInput, DescribeBelow, CheckLevel},
-        {2, 5, FunctionGroup::CompareInputs, DescribeCompare, CheckCompare},
+        {1, 1, FunctionGroup::CheckInput, DescribeDigitalCheck, CheckDigitalCheck, status},
+        {13, 13, FunctionGroup::CheckInput, DescribeAbove, CheckLevel, level},
+        {14, 14, FunctionGroup::CheckInput, DescribeBelow, CheckLevel, level},
+        {2, 2, kCompare, DescribeCompare, CheckCompare, inputs},
+        {3, 3, kCompare, DescribeCompare, CheckCompare, inputs},
+        {4, 4, kCompare, DescribeCompare, CheckCompare, inputs},
+        {5, 5, kCompare, DescribeCompare, CheckCompare, inputs},
     };
     return table;
 }

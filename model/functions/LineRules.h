@@ -28,7 +28,8 @@ std::string DisplayItText(int flag);
 
 // Time in hundredths of a second; the checks compare these exactly.
 long Hundredths(long wholeSeconds, long hundredths);
-constexpr long kMaxHundredths = 5999999;  // 59999.99 seconds
+constexpr long kMaxHundredths =
+    static_cast<long>(MaxQuantity(Quantity::WaitTime) * 100 + 0.5);  // 59999.99 seconds
 
 // A BCD message number, or a number above every message for a byte that is not valid BCD.
 int MessageNumber(int bcdByte);

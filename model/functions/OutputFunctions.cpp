@@ -19,6 +19,7 @@ std::string DescribeOff(const Program& program, const PgmRecord& r) {
     return "Turn OFF Output " + IOText(program, r.P1(), kOutput);
 }
 
+// Turn ON, Turn OFF and Check Output ask only for a fitted output.
 void CheckSwitch(const LineContext& ctx, const PgmRecord& r, std::vector<LineError>& e) {
     rules::CheckInstalled(ctx, r.P1(), kOutput, 30, "", e);
 }
@@ -67,22 +68,24 @@ std::string DescribeCheckOutput(const Program& program, const PgmRecord& r) {
            rules::JumpText(r.P3());
 }
 
-void CheckCheckOutput(const LineContext& ctx, const PgmRecord& r, std::vector<LineError>& e) {
-    rules::CheckInstalled(ctx, r.P1(), kOutput, 30, "", e);
-    rules::CheckJumpLine(ctx, r.P3(), e);
-}
-
 }  // namespace
 
 const std::vector<FunctionInfo>& Outputs() {
+    using P = Param;
+    constexpr FunctionGroup kOutput = FunctionGroup::Output;
+    constexpr LineFields output{{P::Output, P::Unused, P::Unused}};
+    constexpr LineFields timed{{P::Output, P::Quantity, P::Quantity}, Quantity::OutputTime};
+    constexpr LineFields statusCheck{{P::Output, P::Status, P::JumpLine}};
+    constexpr LineFields percentage{
+        {P::Output, P::Unused, P::Percentage}, Quantity::None, IONeed::Analog};
     static const std::vector<FunctionInfo> table{
-        {255, 255, FunctionGroup::Output, DescribeOn, CheckSwitch},
-        {254, 254, FunctionGroup::Output, DescribeOff, CheckSwitch},
-        {253, 253, FunctionGroup::Output, DescribeSet, CheckAnalog},
-        {252, 252, FunctionGroup::Output, DescribeIncrease, CheckAnalog},
-        {251, 251, FunctionGroup::Output, DescribeDecrease, CheckAnalog},
-        {128, 227, FunctionGroup::Output, DescribeTimed, CheckTimed},
-        {8, 8, FunctionGroup::CheckOutput, DescribeCheckOutput, CheckCheckOutput},
+        {255, 255, kOutput, DescribeOn, CheckSwitch, output},
+        {254, 254, kOutput, DescribeOff, CheckSwitch, output},
+        {128, 227, kOutput, DescribeTimed, CheckTimed, timed},
+        {253, 253, kOutput, DescribeSet, CheckAnalog, percentage},
+        {252, 252, kOutput, DescribeIncrease, CheckAnalog, percentage},
+        {251, 251, kOutput, DescribeDecrease, CheckAnalog, percentage},
+        {8, 8, FunctionGroup::CheckOutput, DescribeCheckOutput, CheckSwitch, statusCheck},
     };
     return table;
 }

@@ -9,7 +9,6 @@ namespace model::families {
 
 namespace {
 
-constexpr int kTimerBase = 160;
 constexpr int kTimerCount = 8;
 constexpr int kMessageLimit = 16;
 constexpr int kDisplayMessage = 7;
@@ -53,15 +52,28 @@ void CheckTimer(const LineContext& ctx, const PgmRecord& r, std::vector<LineErro
     }
     if (r.P1() - kTimerBase > kTimerCount)
         e.push_back({51, ""});
-    if (r.P2() <= 1)
-        rules::CheckJumpLine(ctx, r.P3(), e);
+}
+
+// One entry per operation (P2); P1 names the timer except on a message line.
+FunctionInfo Operation(int operation, Param p1, Param p3) {
+    const LineFields fields{{p1, Param::Operation, p3}};
+    return {32, 32, FunctionGroup::Timer, DescribeTimer, CheckTimer, fields, operation};
 }
 
 }  // namespace
 
 const std::vector<FunctionInfo>& Timer() {
+    using P = Param;
     static const std::vector<FunctionInfo> table{
-        {32, 32, FunctionGroup::Timer, DescribeTimer, CheckTimer},
+        Operation(0, P::Timer, P::JumpLine),
+        Operation(1, P::Timer, P::JumpLine),
+        Operation(2, P::Timer, P::Unused),
+        Operation(3, P::Timer, P::Unused),
+        Operation(4, P::Timer, P::DisplayFlag),
+        Operation(5, P::Timer, P::DisplayFlag),
+        Operation(6, P::Timer, P::Unused),
+        Operation(kDisplayMessage, P::Unused, P::Message),
+        Operation(kOtherOperation, P::Unused, P::Unused),
     };
     return table;
 }

@@ -1,5 +1,5 @@
 // A function editor over a new program with analog, timer and counter hardware fitted, and the
-// user's actions (toolbar clicks, list picks, typed keys) as the widgets forward them.
+// user's actions (list picks, typed keys) as the widgets forward them.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -35,54 +35,46 @@ class EditorTest : public ::testing::Test {
     }
 
     // The line at `line` of `page` with code as stored, loaded as a row click loads it.
-    void LoadStored(std::array<int32_t, 4> code, int page = 0, int line = 2) {
+    void LoadStored(editor::LineCode code, int page = 0, int line = 2) {
         state.CurPage = page;
         state.CurLine = line;
         state.EditCode = code;
-        core.LoadLine();
         state.LineEdited = editor::LineEdit::No;
+        core.LoadLine();
     }
 
     const editor::FieldState& Field(FieldId id) const { return core.View()[id]; }
 
-    // Picks the item showing `text`; fails the test when the list has none.
-    void Pick(FieldId id, const std::string& text, int inputList = 0) {
+    // Picks the item showing `text`, as the list's widget reports a pick; fails the test when
+    // the list has no such item.
+    void Pick(FieldId id, const std::string& text) {
         const auto& items = Field(id).Items;
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            if (items[i].Text != text)
-                continue;
-            switch (id) {
-                case FieldId::InputList0:
-                case FieldId::InputList1:
-                case FieldId::InputList2:
-                    core.SelectInput(inputList, static_cast<int>(i));
-                    return;
-                case FieldId::OutputList:
-                    core.SelectOutput(static_cast<int>(i));
-                    return;
-                case FieldId::FnOpts:
-                    core.SelectFnOpts(static_cast<int>(i));
-                    return;
-                case FieldId::FnMisc:
-                    core.SelectFnMisc(static_cast<int>(i));
-                    return;
-                case FieldId::TmrCtrNum:
-                    core.SelectTmrCtrNum(static_cast<int>(i));
-                    return;
-                case FieldId::TmrCtrMsg:
-                    core.SelectTmrCtrMsg(static_cast<int>(i));
-                    return;
-                default:
-                    break;
-            }
+        int i = 0;
+        while (i < static_cast<int>(items.size()) && items[i].Text != text)
+            ++i;
+        if (i == static_cast<int>(items.size())) {
+            ADD_FAILURE() << "no item \"" << text << "\" in " << editor::FieldName(id);
+            return;
         }
-        ADD_FAILURE() << "no item \"" << text << "\" in " << editor::FieldName(id);
+        switch (id) {
+            case FieldId::OutputList:
+                return core.SelectOutput(i);
+            case FieldId::FnOpts:
+                return core.SelectFnOpts(i);
+            case FieldId::FnMisc:
+                return core.SelectFnMisc(i);
+            case FieldId::TmrCtrNum:
+                return core.SelectTmrCtrNum(i);
+            case FieldId::TmrCtrMsg:
+                return core.SelectTmrCtrMsg(i);
+            default:
+                return core.SelectInput(static_cast<int>(id), i);
+        }
     }
 
     // Types keys into a box the way the user does: the box is entered (its text selected), each
-    // key goes through the key filter and each accepted key changes the text. Returns the box's
-    // text afterwards.
-    std::string Type(FieldId box, const std::string& keys) {
+    // key goes through the key filter and each accepted key changes the text.
+    void Type(FieldId box, const std::string& keys) {
         EXPECT_TRUE(Field(box).Visible) << editor::FieldName(box) << " is hidden";
         std::string text = Field(box).Text;
         int selLength = static_cast<int>(text.size());
@@ -100,7 +92,6 @@ class EditorTest : public ::testing::Test {
             else
                 core.ChangeLineMisc(text);
         }
-        return text;
     }
 
     model::Program program;

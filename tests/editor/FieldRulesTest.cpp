@@ -1,40 +1,21 @@
-// The box rules on their own: keys, cutting, packing and limits, and the BCD helpers.
+// The field rules on their own: keys, cutting and limits of the two boxes, and the option lists
+// the function table gives each group.
 #include <gtest/gtest.h>
 
-#include "editor/FieldCodes.h"
+#include "editor/FieldLayout.h"
+#include "editor/FunctionOptions.h"
 #include "editor/LineMiscRules.h"
+#include "editor/OptionLists.h"
 #include "editor/TimeCountRules.h"
-#include "model/TextFormat.h"
 #include "tests/support/RowName.h"
 
 namespace {
 
-using editor::LineCode;
-
-TEST(HexPairValue, ReadsTheLastTwoCharactersAsHexDigits) {
-    EXPECT_EQ(editor::HexPairValue("23"), 0x23);
-    EXPECT_EQ(editor::HexPairValue("7"), 7);
-    EXPECT_EQ(editor::HexPairValue(""), 0);
-    EXPECT_EQ(editor::HexPairValue("123"), 0x23);
-    EXPECT_EQ(editor::HexPairValue("A0"), 160);
-    // Junk never gives a byte outside 0..255.
-    EXPECT_EQ(editor::HexPairValue("?z"), 0);
-}
-
-TEST(BcdByte, IONumbersAndPercentagesReadAsTheirDigits) {
-    EXPECT_EQ(editor::BcdByte(7), 0x07);
-    EXPECT_EQ(editor::BcdByte(11), 0x11);
-    EXPECT_EQ(editor::BcdByte(98), 0x98);
-    EXPECT_EQ(editor::PercentByte(100), 160);
-    EXPECT_EQ(editor::PercentByte(99), 0x99);
-    EXPECT_EQ(editor::PercentByte(45), 0x45);
-    EXPECT_EQ(model::PercentText(160), "100");
-    EXPECT_EQ(model::PercentText(0x45), "45");
-}
+using model::Quantity;
 
 struct KeyCase {
     const char* name;
-    int f;
+    Quantity q;
     const char* text;
     int selStart;
     int selLength;
@@ -46,69 +27,39 @@ class TimeKeys : public ::testing::TestWithParam<KeyCase> {};
 
 TEST_P(TimeKeys, OnlyKeysThatKeepAValidNumberPass) {
     const KeyCase& c = GetParam();
-    EXPECT_EQ(editor::TimeKeyAccepted(c.f, c.text, c.selStart, c.selLength, c.key), c.accepted);
+    EXPECT_EQ(editor::TimeKeyAccepted(c.q, c.text, c.selStart, c.selLength, c.key), c.accepted);
 }
+
+constexpr Quantity kWait = Quantity::WaitTime;
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, TimeKeys,
-    ::testing::Values(KeyCase{"SecondPointRefused", 9, "12.3", 4, 0, '.', false},
-                      KeyCase{"PointReplacingTheOldPointPasses", 9, "12.3", 2, 1, '.', true},
-                      KeyCase{"PointInRepeatCountRefused", 10, "12", 2, 0, '.', false},
-                      KeyCase{"PointInCountRefused", 34, "12", 2, 0, '.', false},
-                      KeyCase{"PointInVoltagePasses", 13, "2", 1, 0, '.', true},
-                      KeyCase{"ThirdDecimalRefused", 9, "12.34", 5, 0, '5', false},
-                      KeyCase{"DigitBeforePointStillPasses", 9, "12.34", 0, 0, '5', true},
-                      KeyCase{"SixthDigitBeforeTimePointRefused", 9, "12345.6", 0, 0, '1', false},
-                      KeyCase{"ThirdDigitBeforeVoltagePointRefused", 13, "10.2", 1, 0, '1', false},
-                      KeyCase{"LetterRefused", 9, "1", 1, 0, 'a', false},
-                      KeyCase{"MinusRefused", 9, "", 0, 0, '-', false},
-                      KeyCase{"BackspaceAlwaysPasses", 9, "12345.67", 8, 0, '\b', true},
-                      KeyCase{"FullTimeBoxRefused", 9, "12345.67", 8, 0, '1', false},
-                      KeyCase{"FullBoxTakesAKeyOverItsSelection", 9, "12345.67", 0, 8, '1', true},
-                      KeyCase{"FifthCountDigitRefused", 36, "4000", 4, 0, '1', false}),
+    ::testing::Values(
+        KeyCase{"SecondPointRefused", kWait, "12.3", 4, 0, '.', false},
+        KeyCase{"PointReplacingTheOldPointPasses", kWait, "12.3", 2, 1, '.', true},
+        KeyCase{"PointInRepeatCountRefused", Quantity::RepeatCount, "12", 2, 0, '.', false},
+        KeyCase{"PointInCountRefused", Quantity::CompareValue, "12", 2, 0, '.', false},
+        KeyCase{"ThirdDecimalRefused", kWait, "12.34", 5, 0, '5', false},
+        KeyCase{"DigitBeforePointStillPasses", kWait, "12.34", 0, 0, '5', true},
+        KeyCase{"SixthDigitBeforeTimePointRefused", kWait, "12345.6", 0, 0, '1', false},
+        KeyCase{"ThirdDigitBeforeVoltagePointRefused", Quantity::Level, "10.2", 1, 0, '1', false},
+        KeyCase{"LetterRefused", kWait, "1", 1, 0, 'a', false},
+        KeyCase{"BackspaceAlwaysPasses", kWait, "12345.67", 8, 0, '\b', true},
+        KeyCase{"FullTimeBoxRefused", kWait, "12345.67", 8, 0, '1', false},
+        KeyCase{"FullBoxTakesAKeyOverItsSelection", kWait, "12345.67", 0, 8, '1', true},
+        KeyCase{"FifthCountDigitRefused", Quantity::CompareValue, "4000", 4, 0, '1', false},
+        KeyCase{"NoQuantityNoKeys", Quantity::None, "", 0, 0, '1', false}),
     testsupport::RowName());
 
 TEST(TimeText, CutToTwoDecimalsAndToTheDigitsThatFit) {
-    EXPECT_EQ(editor::CutTimeText(9, "12.345"), "12.34");
-    EXPECT_EQ(editor::CutTimeText(9, "123456"), "12345");
-    EXPECT_EQ(editor::CutTimeText(13, "102"), "10");
-    EXPECT_EQ(editor::CutTimeText(34, "4000"), "4000");
-    EXPECT_EQ(editor::CutTimeText(200, "1."), "1.");
+    EXPECT_EQ(editor::CutTimeText(kWait, "12.345"), "12.34");
+    EXPECT_EQ(editor::CutTimeText(kWait, "123456"), "12345");
+    EXPECT_EQ(editor::CutTimeText(Quantity::Level, "102"), "10");
 }
-
-struct PackCase {
-    const char* name;
-    int f;
-    double value;
-    int counterShown;
-    LineCode expected;
-};
-
-class TimePacking : public ::testing::TestWithParam<PackCase> {};
-
-TEST_P(TimePacking, EachFunctionPacksTheValueIntoItsOwnBytes) {
-    const PackCase& c = GetParam();
-    LineCode code{c.f, 0, 0, 0};
-    editor::WriteTimeValue(c.f, c.value, c.counterShown, code);
-    EXPECT_EQ(code, c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Packing, TimePacking,
-    ::testing::Values(PackCase{"WaitHundredths", 9, 12.34, 0, {9, 0, 12, 34}},
-                      PackCase{"WaitHighByte", 9, 300, 0, {9, 1, 44, 0}},
-                      PackCase{"WaitLongest", 9, 59999.99, 0, {9, 234, 95, 99}},
-                      PackCase{"TimedOutputHundredthsInF", 255, 1.5, 0, {178, 0, 0, 1}},
-                      PackCase{"TimedOutputWhole", 178, 300, 0, {128, 0, 1, 44}},
-                      PackCase{"VoltageHalfToEven", 13, 2.5, 0, {13, 0, 62, 0}},
-                      PackCase{"VoltageTop", 14, 10.2, 0, {14, 0, 255, 0}},
-                      PackCase{"RepeatCount", 10, 300, 0, {10, 0, 1, 44}},
-                      PackCase{"CounterCompareKeepsCounter", 36, 1000, 3, {36, 0x33, 232, 0}}),
-    testsupport::RowName());
 
 struct LimitCase {
     const char* name;
-    int f;
+    Quantity q;
     double value;
     const char* message;  // "" when accepted
 };
@@ -117,51 +68,36 @@ class TimeLimits : public ::testing::TestWithParam<LimitCase> {};
 
 TEST_P(TimeLimits, OverTheLimitNamesTheLimit) {
     const LimitCase& c = GetParam();
-    const auto message = editor::TimeLimitMessage(c.f, c.value);
-    EXPECT_EQ(message.value_or(""), c.message);
+    EXPECT_EQ(editor::TimeLimitMessage(c.q, c.value).value_or(""), c.message);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Limits, TimeLimits,
-    ::testing::Values(LimitCase{"WaitAtLimit", 9, 59999.99, ""},
-                      LimitCase{"WaitOver", 9, 60000, "Time cannot exceed 59999.99"},
-                      LimitCase{"TimedOutputOver", 128, 60000.5, "Time cannot exceed 59999.99"},
-                      LimitCase{"VoltageAtLimit", 13, 10.2, ""},
-                      LimitCase{"VoltageOver", 14, 10.21, "Voltage cannot exceed 10.2"},
-                      LimitCase{"RepeatAtLimit", 10, 59999, ""},
-                      LimitCase{"RepeatOver", 10, 60000, "Repeat count cannot exceed 59999"},
-                      LimitCase{"CountAtLimit", 37, 4000, ""},
-                      LimitCase{"CountOver", 36, 4001, "Count cannot exceed 4000"},
-                      LimitCase{"NoBoxNoLimit", 2, 99999, ""}),
+    ::testing::Values(
+        LimitCase{"WaitAtLimit", kWait, 59999.99, ""},
+        LimitCase{"WaitOver", kWait, 60000, "Time cannot exceed 59999.99"},
+        LimitCase{"TimedOutputOver", Quantity::OutputTime, 60000.5, "Time cannot exceed 59999.99"},
+        LimitCase{"VoltageAtLimit", Quantity::Level, 10.2, ""},
+        LimitCase{"VoltageOver", Quantity::Level, 10.21, "Voltage cannot exceed 10.2"},
+        LimitCase{"RepeatAtLimit", Quantity::RepeatCount, 59999, ""},
+        LimitCase{"RepeatOver", Quantity::RepeatCount, 60000, "Repeat count cannot exceed 59999"},
+        LimitCase{"CountAtLimit", Quantity::CompareValue, 4000, ""},
+        LimitCase{"CountOver", Quantity::CompareValue, 4001, "Count cannot exceed 4000"},
+        LimitCase{"NoQuantityNoLimit", Quantity::None, 99999, ""}),
     testsupport::RowName());
 
-TEST(LineKeys, OnlyDigitsUpToThreePass) {
+TEST(LineBox, TakesUpToThreeDigitsAndNoNegativeValue) {
     EXPECT_TRUE(editor::LineKeyAccepted("12", 0, '3'));
     EXPECT_FALSE(editor::LineKeyAccepted("123", 0, '4'));
     EXPECT_TRUE(editor::LineKeyAccepted("123", 3, '4'));
     EXPECT_FALSE(editor::LineKeyAccepted("1", 0, '.'));
     EXPECT_TRUE(editor::LineKeyAccepted("123", 0, '\b'));
-}
-
-TEST(LineValue, LineNumbersNeverBecomeNegativeOffsets) {
-    LineCode repeat{10, 9, 9, 9};
-    editor::WriteLineValue(10, 0, repeat);
-    EXPECT_EQ(repeat[1], 0);
-    editor::WriteLineValue(10, 5, repeat);
-    EXPECT_EQ(repeat[1], 4);
-    LineCode page{11, 2, 4, 9};
-    editor::WriteLineValue(11, 0, page);
-    EXPECT_EQ(page[3], 0);
-    LineCode percent{253, 0x91, 0, 0};
-    editor::WriteLineValue(253, 100, percent);
-    EXPECT_EQ(percent[3], 160);
     EXPECT_EQ(editor::LineBoxValue("-5"), 0);
 }
 
 struct LineLimitCase {
     const char* name;
-    int f;
-    int p1;
+    std::array<int, 3> line;  // F, P1, P2
     int page;
     int value;
     const char* message;
@@ -171,23 +107,54 @@ class LineLimits : public ::testing::TestWithParam<LineLimitCase> {};
 
 TEST_P(LineLimits, BeyondThePageOrOver100Percent) {
     const LineLimitCase& c = GetParam();
-    EXPECT_EQ(editor::LineLimitMessage(c.f, c.p1, c.page, c.value).value_or(""), c.message);
+    const model::FunctionInfo& function = editor::EditedFunction(c.line[0], c.line[2]);
+    EXPECT_EQ(editor::LineLimitMessage(function, c.line[1], c.page, c.value).value_or(""),
+              c.message);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Limits, LineLimits,
     ::testing::Values(
-        LineLimitCase{"JumpOnPageCOver", 1, 0x01, 2, 250, "This page has only 75 lines"},
-        LineLimitCase{"JumpOnPageCAtLimit", 8, 0x01, 2, 75, ""},
-        LineLimitCase{"JumpOnPageAAt200", 13, 0x91, 0, 200, ""},
-        LineLimitCase{"JumpOnPageAOver", 36, 0x31, 0, 201, "This page has only 200 lines"},
-        LineLimitCase{"RepeatLineOver", 10, 0, 1, 76, "This page has only 75 lines"},
-        LineLimitCase{"TimerJumpOver", 32, 161, 5, 80, "This page has only 75 lines"},
-        LineLimitCase{"OtherPageBOver", 11, 2, 0, 76, "Page B has only 75 lines"},
-        LineLimitCase{"OtherPageAFromPageC", 11, 1, 2, 200, ""},
-        LineLimitCase{"PercentAt100", 253, 0x91, 0, 100, ""},
-        LineLimitCase{"PercentOver", 251, 0x91, 0, 101,
-                      "Analog output cannot be higher than 100%"}),
+        LineLimitCase{"JumpOnPageCOver", {1, 0x01, 1}, 2, 250, "This page has only 75 lines"},
+        LineLimitCase{"JumpOnPageCAtLimit", {8, 0x01, 1}, 2, 75, ""},
+        LineLimitCase{"JumpOnPageAAt200", {13, 0x91, 0}, 0, 200, ""},
+        LineLimitCase{"JumpOnPageAOver", {36, 0x31, 0}, 0, 201, "This page has only 200 lines"},
+        LineLimitCase{"RepeatLineOver", {10, 0, 0}, 1, 76, "This page has only 75 lines"},
+        LineLimitCase{"OtherPageBOver", {11, 2, 4}, 0, 76, "Page B has only 75 lines"},
+        LineLimitCase{"OtherPageAFromPageC", {11, 1, 4}, 2, 200, ""},
+        LineLimitCase{"PercentAt100", {253, 0x91, 0}, 0, 100, ""},
+        LineLimitCase{"NoLineNoLimit", {9, 0, 0}, 0, 999, ""},
+        LineLimitCase{
+            "PercentOver", {251, 0x91, 0}, 0, 101, "Analog output cannot be higher than 100%"}),
     testsupport::RowName());
+
+std::vector<std::string> Texts(model::FunctionGroup group, model::IONeed io) {
+    std::vector<std::string> texts;
+    for (const editor::LineOption& option : editor::OptionsOf(group, io))
+        texts.push_back(option.Text);
+    return texts;
+}
+
+TEST(Options, PercentagesOnlyForAnalogOutputsAndLevelsOnlyForAnalogInputs) {
+    using model::FunctionGroup;
+    using model::IONeed;
+    EXPECT_EQ(Texts(FunctionGroup::Output, IONeed::Digital),
+              (std::vector<std::string>{"Turn it ON", "Turn it OFF", "Limit on Time"}));
+    EXPECT_EQ(Texts(FunctionGroup::Output, IONeed::Analog).size(), 6u);
+    EXPECT_EQ(Texts(FunctionGroup::CheckInput, IONeed::Digital),
+              (std::vector<std::string>{"For Status OFF", "For Status ON"}));
+    EXPECT_EQ(Texts(FunctionGroup::CheckInput, IONeed::Analog),
+              (std::vector<std::string>{"AT or ABOVE", "AT or BELOW"}));
+}
+
+TEST(Options, EveryFunctionOfAGroupWithOptionsHasItsText) {
+    for (int g = 0; g <= static_cast<int>(model::FunctionGroup::Unknown); ++g) {
+        const auto group = static_cast<model::FunctionGroup>(g);
+        const editor::OptionItems& texts = editor::OptionTexts(group);
+        if (!texts.empty()) {
+            EXPECT_EQ(Texts(group, model::IONeed::Any), texts) << "group " << g;
+        }
+    }
+}
 
 }  // namespace

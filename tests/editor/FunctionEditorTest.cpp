@@ -1,11 +1,14 @@
-// The function editor's fields per function family: what a stored line shows, what each pick
-// and keystroke writes, and the limits the boxes keep.
+// The function editor without its widgets, one table per function family: a stored line, what
+// the user does to it, the line code that results and the fields it shows, left to right.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <sstream>
 
 #include "EditorFixture.h"
 #include "editor/FieldLayout.h"
-#include "editor/TimeCountRules.h"
-#include "tests/support/RowName.h"
+#include "editor/Toolbar.h"
 
 namespace {
 
@@ -15,364 +18,284 @@ using editor::LineCode;
 using editor::LineEdit;
 using testeditor::EditorTest;
 
+// Short field names, also the verbs of the actions.
+constexpr const char* kNames[editor::kFieldCount] = {"in0",  "in1",  "in2",  "out",  "num",  "msg",
+                                                     "opts", "misc", "time", "line", "label"};
+
+struct Line {
+    const char* name;
+    // "stored code | actions | code afterwards", the last two optional: "9 0 0 0 | time 1.5 |
+    // 9 0 1 50". Actions are toolbar clicks ("click 9"), picks ("opts Start Timer") and keys
+    // typed into a box ("time 1.5"), separated by ';'.
+    const char* script;
+    const char* shown;  // the visible fields: "name value | name value ..."
+};
+
+LineCode Code(const std::string& text) {
+    LineCode code{};
+    std::sscanf(text.c_str(), "%i %i %i %i", &code[0], &code[1], &code[2], &code[3]);
+    return code;
+}
+
+class Lines : public EditorTest, public ::testing::WithParamInterface<Line> {
+  protected:
+    void Run(const std::string& actions) {
+        std::istringstream steps(actions);
+        std::string step;
+        while (std::getline(steps, step, ';')) {
+            std::istringstream words(step);
+            std::string verb, value;
+            if (!(words >> verb))
+                continue;
+            std::getline(words >> std::ws, value);
+            value.erase(value.find_last_not_of(' ') + 1);
+            if (verb == "click") {
+                ASSERT_TRUE(core.ClickToolbar(std::stoi(value)));
+                continue;
+            }
+            const auto* name = std::find(std::begin(kNames), std::end(kNames), verb);
+            ASSERT_NE(name, std::end(kNames)) << verb;
+            const auto id = static_cast<FieldId>(name - std::begin(kNames));
+            if (id == FieldId::TimeCount || id == FieldId::LineMisc)
+                Type(id, value);
+            else
+                Pick(id, value);
+        }
+    }
+
+    std::string Shown() const {
+        const editor::EditorView& view = core.View();
+        std::string text;
+        for (FieldId id : editor::VisibleFields(view)) {
+            const editor::FieldState& field = view[id];
+            text += (text.empty() ? "" : " | ") + std::string(kNames[static_cast<int>(id)]) + " " +
+                    (id < FieldId::TimeCount ? field.ShownText() : field.Text);
+        }
+        return text;
+    }
+};
+
+TEST_P(Lines, FieldsShowAndWriteTheBytesTheFunctionHolds) {
+    std::istringstream script(GetParam().script);
+    std::string stored, actions, code;
+    std::getline(script, stored, '|');
+    std::getline(script, actions, '|');
+    std::getline(script, code);
+    const bool acted = actions.find_first_not_of(' ') != std::string::npos;
+    LoadStored(Code(stored));
+    Run(actions);
+    EXPECT_EQ(state.EditCode, Code(code.empty() ? stored : code));
+    EXPECT_EQ(Shown(), GetParam().shown);
+    EXPECT_EQ(state.LineEdited, acted ? LineEdit::Yes : LineEdit::No);
+    EXPECT_EQ(editor::ToolbarButtons()[core.View().PressedButton - 1].Group, core.View().Group);
+    // The line loads back into the fields that made it.
+    const std::vector<FieldId> fields = editor::VisibleFields(core.View());
+    LoadStored(state.EditCode);
+    EXPECT_EQ(editor::VisibleFields(core.View()), fields);
+}
+
+std::string Name(const ::testing::TestParamInfo<Line>& info) {
+    return info.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Blank, Lines,
+                         ::testing::Values(Line{"UnknownCodeShowsBlankUnchanged", "7 1 2 3", ""}),
+                         Name);
+
+INSTANTIATE_TEST_SUITE_P(
+    CheckInput, Lines,
+    ::testing::Values(
+        Line{"StatusWithJumpLineBackAfterDoNotMove",
+             "0 0 0 0 | click 2; in0 3; opts For Status OFF; misc If Not, Move to Line; line 7; "
+             "misc If Not, Do NOT Move; misc If Not, Move to Line | 1 3 0 7",
+             "in0 3 | opts For Status OFF | misc If Not, Move to Line | line 7"},
+        Line{"LevelRoundsHalfToEven", "13 0x91 0 0 | time 2.5; opts AT or BELOW | 14 0x91 62 0",
+             "in0 91 | opts AT or BELOW | time 2.5 | misc If Not, Do NOT Move"},
+        Line{"AnalogInputStartsALevelFrom0", "1 1 1 0 | in0 91 | 13 0x91 0 0",
+             "in0 91 | opts AT or ABOVE | time 0.00 | misc If Not, Do NOT Move"},
+        Line{"DigitalInputReadsTheLevelAsStatus", "13 0x91 50 0 | in0 2 | 1 2 50 0",
+             "in0 2 | opts For Status ON | misc If Not, Do NOT Move"},
+        Line{"UnfittedInputKeepsItsLevel", "14 0x51 50 9",
+             "in0 0 | opts AT or BELOW | time 2.00 | misc If Not, Move to Line | line 9"},
+        Line{"StatusCheckOnAnalogInputShowsBelow", "1 0x91 1 4",
+             "in0 91 | opts AT or BELOW | time 0.04 | misc If Not, Move to Line | line 4"},
+        Line{"LevelCheckOnDigitalInputShowsStatus", "13 2 50 0",
+             "in0 2 | opts For Status ON | misc If Not, Do NOT Move"}),
+    Name);
+
+INSTANTIATE_TEST_SUITE_P(
+    CompareInputs, Lines,
+    ::testing::Values(
+        Line{"ThreeInputsAnyOff", "0 0 0 0 | click 3; in1 2; in2 92; opts Any Off | 5 1 2 0x92",
+             "in0 1 | in1 2 | in2 92 | opts Any Off"},
+        Line{"InvalidBcdAndZeroShow0", "2 0x1A 0 0", "in0 0 | in1 0 | in2 none | opts All On"}),
+    Name);
+
+INSTANTIATE_TEST_SUITE_P(
+    Output, Lines,
+    ::testing::Values(
+        Line{"TurnOff", "0 0 0 0 | click 4; out 4; opts Turn it OFF | 254 4 0 0",
+             "out 4 | opts Turn it OFF"},
+        Line{"TimeHundredthsGoIntoF",
+             "255 1 0 0 | opts Limit on Time; time 1.5; opts Limit on Time | 178 1 0 1",
+             "out 1 | opts Limit on Time | time 1.50"},
+        Line{"StrayCodeEditsAsTimedOutput", "240 1 0 0 | time 300 | 128 1 1 44",
+             "out 1 | opts Limit on Time | time 300"},
+        Line{"PercentageIsNotReadAsATime", "253 0x91 0 0x50 | opts Limit on Time | 128 0x91 0 0",
+             "out 91 | opts Limit on Time | time 0.00"},
+        Line{"Percent100Is160",
+             "0 0 0 0 | click 4; out 91; opts Set to  %; line 100 | 253 0x91 0 160",
+             "out 91 | opts Set to  % | line 100 | label %"},
+        Line{"AnotherPercentageKeepsTheValue",
+             "253 0x91 0 0x45 | opts Decrease  % | 251 0x91 0 0x45",
+             "out 91 | opts Decrease  % | line 45 | label %"},
+        Line{"PercentageOnDigitalOutputTurnsOn", "253 2 0 0x50 | | 255 2 0 0x50",
+             "out 2 | opts Turn it ON"}),
+    Name);
+
+INSTANTIATE_TEST_SUITE_P(
+    CheckOutput, Lines,
+    ::testing::Values(Line{"StatusWithJump",
+                           "0 0 0 0 | click 5; out 2; opts For Status Off; misc If Not, Move to "
+                           "Line; line 12 | 8 2 0 12",
+                           "out 2 | opts For Status Off | misc If Not, Move to Line | line 12"},
+                      Line{"OutputGoneShows0", "8 7 1 0",
+                           "out 0 | opts For Status On | misc If Not, Do NOT Move"}),
+    Name);
+
+INSTANTIATE_TEST_SUITE_P(
+    WaitAndRepeat, Lines,
+    ::testing::Values(Line{"WaitShowsHundredths", "9 1 44 5", "time 300.05"},
+                      Line{"WaitCutToTwoDecimals", "9 0 0 0 | time 12.345 | 9 0 12 34",
+                           "time 12.34"},
+                      Line{"WaitLongest", "9 0 0 0 | time 59999.99 | 9 234 95 99", "time 59999.99"},
+                      Line{"RepeatShowsTheOneBasedLine", "10 4 1 44",
+                           "line 5 | label Number of Times | time 300"},
+                      Line{"RepeatFromLine5For300Times", "10 0 0 1 | line 5; time 300 | 10 4 1 44",
+                           "line 5 | label Number of Times | time 300"},
+                      Line{"RepeatFromLine0IsLine1", "10 9 0 1 | line 0 | 10 0 0 1",
+                           "line 0 | label Number of Times | time 1"}),
+    Name);
+
+INSTANTIATE_TEST_SUITE_P(
+    ControlPage, Lines,
+    ::testing::Values(
+        Line{"ToolbarStartsFreezePageA", "0 0 0 0 | click 8 | 11 1 1 0", "misc A | opts Freeze It"},
+        Line{"MoveNamesALineOfThatPage", "11 1 1 0 | misc B; opts Move to Line; line 10 | 11 2 4 9",
+             "misc B | opts Move to Line | line 10"},
+        Line{"MoveLineSurvivesAnotherAction",
+             "11 2 4 9 | opts Freeze It; opts Move to Line | 11 2 4 9",
+             "misc B | opts Move to Line | line 10"}),
+    Name);
+
+INSTANTIATE_TEST_SUITE_P(
+    Timer, Lines,
+    ::testing::Values(
+        Line{"StartTimer3Displayed",
+             "0 0 0 0 | click 9; opts Start Timer; num 3; misc and Display it | 32 163 4 1",
+             "opts Start Timer | num 3 | misc and Display it"},
+        Line{"ToolbarStartsCheckTimer8WithJump",
+             "0 0 0 0 | click 9; num 8; misc If Not, Move to Line; line 4 | 32 168 0 4",
+             "opts Check if Off | num 8 | misc If Not, Move to Line | line 4"},
+        Line{"JumpPickedAgainStartsAtLine1", "32 161 1 9 | misc If Not, Move to Line | 32 161 1 1",
+             "opts Check if On | num 1 | misc If Not, Move to Line | line 1"},
+        Line{"Timer0ShowsAsTimer1", "32 0 4 1 | | 32 161 4 1",
+             "opts Start Timer | num 1 | misc and Display it"},
+        Line{"Message12IsBcd", "32 161 0 0 | opts Display Message; msg 12 | 32 161 7 0x12",
+             "opts Display Message | msg 12"},
+        Line{"Message0ShowsAsMessage1", "32 161 7 0 | | 32 161 7 1",
+             "opts Display Message | msg 1"},
+        Line{"MessageBeyond15Shows0", "32 161 7 0x16", "opts Display Message | msg 0"},
+        Line{"MessageIsNotReadAsAJumpLine", "32 161 7 0x18 | opts Check if On | 32 161 1 0",
+             "opts Check if On | num 1 | misc If Not, Do NOT Move"},
+        Line{"UnknownOperationIsLeftFromZero", "32 161 9 5 | opts Freeze Timer | 32 161 2 0",
+             "opts Freeze Timer | num 1"}),
+    Name);
+
+INSTANTIATE_TEST_SUITE_P(
+    Counter, Lines,
+    ::testing::Values(
+        Line{"ToolbarKeepsNoOldParameter",
+             "36 0x33 232 4 | click 10; num 2; misc and Display it | 34 2 0 1",
+             "opts Increment Counter | num 2 | misc and Display it"},
+        Line{"CompareCounterThenValue", "36 1 0 0 | num 3; time 1000 | 36 0x33 232 0",
+             "opts check AT or ABOVE | num 3 | time 1000 | misc If Not, Do NOT Move"},
+        Line{"CompareValueThenCounter", "36 1 0 0 | time 1000; num 3 | 36 0x33 232 0",
+             "opts check AT or ABOVE | num 3 | time 1000 | misc If Not, Do NOT Move"},
+        Line{"Counter0ShowsAsCounter1", "37 0x30 232 4 | | 37 0x31 232 4",
+             "opts check AT or BELOW | num 1 | time 1000 | misc If Not, Move to Line | line 4"},
+        Line{"LeavingACompareDropsItsValue", "36 0x33 232 4 | opts Increment Counter | 34 3 0 0",
+             "opts Increment Counter | num 3 | misc Do not Display"},
+        Line{"CompareTakesTheValueItFinds",
+             "34 0x33 232 1 | opts check AT or ABOVE | 36 0x33 232 0",
+             "opts check AT or ABOVE | num 3 | time 1000 | misc If Not, Do NOT Move"},
+        Line{"Message9", "0 0 0 0 | click 10; opts Display Message; msg 9 | 40 1 0 9",
+             "opts Display Message | msg 9"}),
+    Name);
+
 using Toolbar = EditorTest;
 
-TEST_F(Toolbar, TimerStartsWithTimer1CheckIfOff) {
-    ASSERT_TRUE(core.ClickToolbar(9));
-    EXPECT_EQ(state.EditCode, (LineCode{32, 161, 0, 0}));
-    EXPECT_EQ(state.Mode, EditMode::Line);
-    EXPECT_EQ(state.LineEdited, LineEdit::Yes);
-    EXPECT_EQ(Field(FieldId::TmrCtrNum).ShownText(), "1");
-    EXPECT_EQ(Field(FieldId::FnOpts).ShownText(), "Check if Off");
-}
-
-TEST_F(Toolbar, ControlAPageShowsPageAFreezeIt) {
-    core.ClickToolbar(8);
-    EXPECT_EQ(state.EditCode, (LineCode{11, 1, 1, 0}));
-    EXPECT_EQ(Field(FieldId::FnMisc).ShownText(), "A");
-    EXPECT_EQ(Field(FieldId::FnOpts).ShownText(), "Freeze It");
-    EXPECT_EQ(core.View().Caption, "Control Page");
-}
-
-TEST_F(Toolbar, IOFunctionsStartWithTheFirstIOOfTheirLists) {
-    core.ClickToolbar(3);
-    EXPECT_EQ(state.EditCode, (LineCode{2, 0x01, 0x01, 0}));
-    EXPECT_EQ(Field(FieldId::InputList2).ShownText(), "none");
-    core.ClickToolbar(5);
-    EXPECT_EQ(state.EditCode, (LineCode{8, 0x01, 1, 0}));
-}
-
-TEST_F(Toolbar, EndPageChoiceSetsNewEnd) {
-    core.ClickToolbar(11);
-    EXPECT_EQ(state.EditCode, (LineCode{12, 0, 0, 0}));
-    EXPECT_EQ(state.Mode, EditMode::NewEnd);
-}
-
-TEST_F(Toolbar, ChangingFunctionKeepsNoOldParameters) {
-    LoadStored({36, 0x33, 232, 4});
-    core.ClickToolbar(10);
-    EXPECT_EQ(state.EditCode, (LineCode{34, 1, 0, 0}));
-}
-
-TEST_F(Toolbar, TimerAndCounterFollowTheirModules) {
+TEST_F(Toolbar, TimerAndCounterFollowTheirModulesAndRepeatLinesNeedsALineAbove) {
     program.SetRegisterByte(model::kTimerModuleRegister, 0, 0);
     core.RefreshIOLists();
-    EXPECT_FALSE(core.View().ButtonEnabled[8]);
     EXPECT_TRUE(core.View().ButtonEnabled[9]);
-    state.EditCode = {9, 0, 5, 0};
+    LoadStored({9, 0, 5, 0});
     EXPECT_FALSE(core.ClickToolbar(9));
     EXPECT_EQ(state.EditCode, (LineCode{9, 0, 5, 0}));
-}
-
-TEST_F(Toolbar, RepeatLinesCannotStartLine1) {
     LoadStored({0, 0, 0, 0}, 0, 0);
-    EXPECT_FALSE(core.View().ButtonEnabled[6]);
     EXPECT_FALSE(core.ClickToolbar(7));
     LoadStored({0, 0, 0, 0}, 0, 1);
     EXPECT_TRUE(core.ClickToolbar(7));
 }
 
-using LoadLine = EditorTest;
-
-TEST_F(LoadLine, WaitShowsItsTimeWithHundredths) {
-    LoadStored({9, 1, 44, 5});
-    EXPECT_EQ(Field(FieldId::TimeCount).Text, "300.05");
-    EXPECT_EQ(core.View().PressedButton, 6);
+TEST_F(Toolbar, EndPageChoiceIsANewEndAnyOtherALine) {
+    core.ClickToolbar(11);
+    EXPECT_EQ(state.Mode, EditMode::NewEnd);
+    core.ClickToolbar(6);
+    EXPECT_EQ(state.Mode, EditMode::Line);
 }
 
-TEST_F(LoadLine, RepeatShowsTheOneBasedLineAndTheCount) {
-    LoadStored({10, 4, 1, 44});
-    EXPECT_EQ(Field(FieldId::LineMisc).Text, "5");
-    EXPECT_EQ(Field(FieldId::LineMiscLabel).Text, "Number of Times");
-    EXPECT_EQ(Field(FieldId::TimeCount).Text, "300");
-    EXPECT_EQ(
-        editor::VisibleFields(core.View()),
-        (std::vector<FieldId>{FieldId::LineMisc, FieldId::LineMiscLabel, FieldId::TimeCount}));
-}
+using Picks = EditorTest;
 
-TEST_F(LoadLine, CheckOutputWhoseOutputIsGoneShows0) {
-    LoadStored({8, 0x07, 1, 0});
-    EXPECT_TRUE(Field(FieldId::OutputList).Visible);
-    EXPECT_EQ(Field(FieldId::OutputList).Selected, -1);
-    EXPECT_EQ(Field(FieldId::OutputList).ShownText(), "0");
-    EXPECT_EQ(state.EditCode, (LineCode{8, 0x07, 1, 0}));
-}
-
-TEST_F(LoadLine, InvalidBcdAndZeroBytesShow0) {
-    LoadStored({2, 0x1A, 0x00, 0x00});
-    EXPECT_EQ(Field(FieldId::InputList0).ShownText(), "0");
-    EXPECT_EQ(Field(FieldId::InputList1).ShownText(), "0");
-    EXPECT_EQ(Field(FieldId::InputList2).ShownText(), "none");
-}
-
-TEST_F(LoadLine, UnknownCodesShowBlankAndStayUnchanged) {
-    LoadStored({7, 1, 2, 3});
-    EXPECT_EQ(core.View().Caption, "Blank");
-    EXPECT_TRUE(editor::VisibleFields(core.View()).empty());
-    EXPECT_EQ(state.EditCode, (LineCode{7, 1, 2, 3}));
-}
-
-struct CorrectionCase {
-    const char* name;
-    LineCode stored;
-    LineCode shown;
-};
-
-class DisplayCorrections : public EditorTest,
-                           public ::testing::WithParamInterface<CorrectionCase> {};
-
-TEST_P(DisplayCorrections, LoadingRepairsTheCodeWithoutMarkingTheLineEdited) {
-    LoadStored(GetParam().stored);
-    EXPECT_EQ(state.EditCode, GetParam().shown);
+TEST_F(Picks, IndexOutsideTheListChangesNothing) {
+    LoadStored({32, 161, 4, 1});
+    core.SelectFnOpts(-1);
+    core.SelectFnMisc(2);
+    core.SelectTmrCtrNum(8);
+    core.SelectTmrCtrMsg(-1);
+    EXPECT_EQ(state.EditCode, (LineCode{32, 161, 4, 1}));
     EXPECT_EQ(state.LineEdited, LineEdit::No);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Corrections, DisplayCorrections,
-    ::testing::Values(
-        CorrectionCase{"DigitalOutputPercentBecomesOn", {253, 0x02, 0, 0x50}, {255, 0x02, 0, 0x50}},
-        CorrectionCase{"AnalogOutputKeepsPercent", {252, 0x91, 0, 0x50}, {252, 0x91, 0, 0x50}},
-        CorrectionCase{"Timer0BecomesTimer1", {32, 0, 4, 1}, {32, 161, 4, 1}},
-        CorrectionCase{"Counter0BecomesCounter1", {36, 0x30, 5, 0}, {36, 0x31, 5, 0}},
-        CorrectionCase{"TimerMessage0BecomesMessage1", {32, 161, 7, 0}, {32, 161, 7, 1}},
-        CorrectionCase{"CounterMessage0BecomesMessage1", {40, 1, 0, 0}, {40, 1, 0, 1}}),
-    testsupport::RowName());
+using Boxes = EditorTest;
 
-using TimeFamily = EditorTest;
-
-TEST_F(TimeFamily, WaitCutsToTwoDecimalsAndPacksSecondsAndHundredths) {
+// The limits themselves are the rules' (FieldRulesTest); here, that each box is checked with
+// the line's page and the page a move names.
+TEST_F(Boxes, ValueOverItsLimitKeepsTheLineFromBeingAccepted) {
     LoadStored({9, 0, 0, 0});
-    EXPECT_EQ(Type(FieldId::TimeCount, "12.345"), "12.34");
-    EXPECT_EQ(state.EditCode, (LineCode{9, 0, 12, 34}));
-    Type(FieldId::TimeCount, "300");
-    EXPECT_EQ(state.EditCode, (LineCode{9, 1, 44, 0}));
-}
-
-TEST_F(TimeFamily, WaitUpTo59999_99IsAcceptedAndMoreRefused) {
-    LoadStored({9, 0, 0, 0});
-    Type(FieldId::TimeCount, "59999.99");
-    EXPECT_EQ(core.LeaveTimeCount(), std::nullopt);
-    EXPECT_TRUE(core.TimeValid());
     Type(FieldId::TimeCount, "60000");
-    EXPECT_EQ(core.CheckBeforeAccept(FieldId::TimeCount).value_or(""),
-              "Time cannot exceed 59999.99");
+    EXPECT_TRUE(core.CheckBeforeAccept(FieldId::TimeCount).has_value());
     EXPECT_FALSE(core.TimeValid());
-}
-
-TEST_F(TimeFamily, TimedOutputCarriesItsHundredthsInTheFunctionCode) {
-    LoadStored({255, 0x01, 0, 0});
-    Pick(FieldId::FnOpts, "Limit on Time");
-    EXPECT_EQ(Field(FieldId::TimeCount).Text, "0.00");
-    Type(FieldId::TimeCount, "1.5");
-    EXPECT_EQ(state.EditCode, (LineCode{178, 0x01, 0, 1}));
-    Type(FieldId::TimeCount, "300");
-    EXPECT_EQ(state.EditCode, (LineCode{128, 0x01, 1, 44}));
-}
-
-TEST_F(TimeFamily, PercentageDoesNotTurnIntoATime) {
-    LoadStored({253, 0x91, 0, 0x50});
-    Pick(FieldId::FnOpts, "Limit on Time");
-    EXPECT_EQ(Field(FieldId::TimeCount).Text, "0.00");
-    EXPECT_EQ(state.EditCode, (LineCode{128, 0x91, 0, 0}));
-}
-
-TEST_F(TimeFamily, RepeatCountOverLimitRefused) {
-    LoadStored({10, 0, 0, 1}, 0, 3);
-    EXPECT_EQ(Type(FieldId::TimeCount, "6.0000"), "60000");
-    EXPECT_EQ(core.LeaveTimeCount().value_or(""), "Repeat count cannot exceed 59999");
-}
-
-using InputFamily = EditorTest;
-
-TEST_F(InputFamily, VoltageRoundsHalfToEvenAndStopsAt10_2) {
-    LoadStored({13, 0x91, 0, 0});
-    EXPECT_EQ(Field(FieldId::TimeCount).Text, "0.00");
-    Type(FieldId::TimeCount, "2.5");
-    EXPECT_EQ(state.EditCode[2], 62);
-    Type(FieldId::TimeCount, "10.21");
-    EXPECT_EQ(core.LeaveTimeCount().value_or(""), "Voltage cannot exceed 10.2");
-    Type(FieldId::TimeCount, "10.2");
-    EXPECT_EQ(core.LeaveTimeCount(), std::nullopt);
-    EXPECT_EQ(state.EditCode[2], 255);
-}
-
-TEST_F(InputFamily, AnalogInputTurnsADigitalCheckIntoAVoltageCheckAndBack) {
-    core.ClickToolbar(2);
-    EXPECT_EQ(state.EditCode, (LineCode{1, 0x01, 1, 0}));
-    Pick(FieldId::InputList0, "91");
-    EXPECT_EQ(state.EditCode, (LineCode{13, 0x91, 0, 0}));
-    EXPECT_TRUE(Field(FieldId::TimeCount).Visible);
-    EXPECT_EQ(Field(FieldId::FnOpts).ShownText(), "AT or ABOVE");
-    Pick(FieldId::InputList0, "2");
-    EXPECT_EQ(state.EditCode[0], 1);
-    EXPECT_EQ(state.EditCode[1], 0x02);
-    EXPECT_FALSE(Field(FieldId::TimeCount).Visible);
-    EXPECT_EQ(Field(FieldId::FnOpts).Items.front().Text, "For Status OFF");
-}
-
-TEST_F(InputFamily, CheckOfAnInputNoLongerFittedKeepsItsFields) {
-    LoadStored({14, 0x51, 50, 9});
-    EXPECT_EQ(Field(FieldId::InputList0).ShownText(), "0");
-    EXPECT_EQ(Field(FieldId::FnOpts).ShownText(), "AT or BELOW");
-    EXPECT_EQ(Field(FieldId::TimeCount).Text, "2.00");
-    EXPECT_EQ(Field(FieldId::LineMisc).Text, "9");
-}
-
-TEST_F(InputFamily, JumpOptionShowsAndHidesTheJumpLine) {
-    LoadStored({1, 0x01, 1, 0});
-    EXPECT_FALSE(Field(FieldId::LineMisc).Visible);
-    Pick(FieldId::FnMisc, "If Not, Move to Line");
-    EXPECT_EQ(state.EditCode[3], 1);
-    EXPECT_EQ(Field(FieldId::LineMisc).Text, "1");
-    Type(FieldId::LineMisc, "7");
-    EXPECT_EQ(state.EditCode[3], 7);
-    Pick(FieldId::FnMisc, "If Not, Do NOT Move");
-    EXPECT_EQ(state.EditCode[3], 0);
-    EXPECT_FALSE(Field(FieldId::LineMisc).Visible);
-    Pick(FieldId::FnMisc, "If Not, Move to Line");
-    EXPECT_EQ(state.EditCode[3], 7);
-}
-
-TEST_F(InputFamily, JumpBeyondPageCRefused) {
-    LoadStored({1, 0x01, 1, 5}, 2, 3);
-    Type(FieldId::LineMisc, "250");
-    EXPECT_EQ(core.CheckBeforeAccept(FieldId::LineMisc).value_or(""),
-              "This page has only 75 lines");
+    Type(FieldId::TimeCount, "59999");
+    EXPECT_EQ(core.CheckBeforeAccept(FieldId::TimeCount), std::nullopt);
+    EXPECT_TRUE(core.TimeValid());
+    LoadStored({1, 0x01, 1, 5}, 2);
+    Type(FieldId::LineMisc, "76");
+    EXPECT_TRUE(core.CheckBeforeAccept(FieldId::LineMisc).has_value());
     EXPECT_FALSE(core.LineValid());
-    Type(FieldId::LineMisc, "75");
+    LoadStored({11, 1, 4, 9}, 2);
+    Type(FieldId::LineMisc, "200");
     EXPECT_EQ(core.LeaveLineMisc(), std::nullopt);
     EXPECT_TRUE(core.LineValid());
 }
 
-TEST_F(InputFamily, FieldEditsCountBeforeAnyToolbarChoice) {
-    ASSERT_EQ(state.Mode, EditMode::No);
-    LoadStored({1, 0x01, 1, 0});
-    Pick(FieldId::InputList0, "3");
-    EXPECT_EQ(state.EditCode[1], 0x03);
-    EXPECT_EQ(state.LineEdited, LineEdit::Yes);
-}
-
-using OutputFamily = EditorTest;
-
-TEST_F(OutputFamily, PercentagesOfferedOnlyForAnalogOutputs) {
-    LoadStored({255, 0x01, 0, 0});
-    EXPECT_EQ(Field(FieldId::FnOpts).Items.size(), 3u);
-    Pick(FieldId::OutputList, "91");
-    EXPECT_EQ(Field(FieldId::FnOpts).Items.size(), 6u);
-    EXPECT_EQ(Field(FieldId::FnOpts).Items[3].Text, "Set to  %");
-}
-
-TEST_F(OutputFamily, NamedAnalogOutputStillOffersPercentages) {
+TEST_F(Boxes, NamedAnalogOutputStillOffersPercentages) {
     program.IOName[91][model::kOutput] = "VALVE";
     core.RefreshIOLists();
     LoadStored({255, 0x01, 0, 0});
     Pick(FieldId::OutputList, "VALVE");
-    EXPECT_EQ(state.EditCode[1], 0x91);
-    EXPECT_EQ(Field(FieldId::FnOpts).Items.size(), 6u);
-}
-
-TEST_F(OutputFamily, Percent100Is160And101Refused) {
-    LoadStored({255, 0x91, 0, 0});
     Pick(FieldId::FnOpts, "Set to  %");
-    EXPECT_EQ(Field(FieldId::LineMiscLabel).Text, "%");
-    Type(FieldId::LineMisc, "100");
-    EXPECT_EQ(state.EditCode, (LineCode{253, 0x91, 0, 160}));
-    EXPECT_EQ(core.LeaveLineMisc(), std::nullopt);
-    Type(FieldId::LineMisc, "101");
-    EXPECT_EQ(core.LeaveLineMisc().value_or(""), "Analog output cannot be higher than 100%");
-    Type(FieldId::LineMisc, "45");
-    EXPECT_EQ(state.EditCode[3], 0x45);
-    Pick(FieldId::FnOpts, "Decrease  %");
-    EXPECT_EQ(state.EditCode, (LineCode{251, 0x91, 0, 0x45}));
-    EXPECT_EQ(Field(FieldId::LineMisc).Text, "45");
-}
-
-TEST_F(OutputFamily, PercentageLineShows100For160) {
-    LoadStored({253, 0x91, 0, 160});
-    EXPECT_EQ(Field(FieldId::FnOpts).ShownText(), "Set to  %");
-    EXPECT_EQ(Field(FieldId::LineMisc).Text, "100");
-}
-
-using CounterFamily = EditorTest;
-
-TEST_F(CounterFamily, Compare1000OnCounter3WhicheverFieldChangesLast) {
-    LoadStored({36, 0x01, 0, 0});
-    Pick(FieldId::TmrCtrNum, "3");
-    Type(FieldId::TimeCount, "1000");
-    EXPECT_EQ(state.EditCode, (LineCode{36, 0x33, 232, 0}));
-
-    LoadStored({36, 0x01, 0, 0});
-    Type(FieldId::TimeCount, "1000");
-    Pick(FieldId::TmrCtrNum, "3");
-    EXPECT_EQ(state.EditCode, (LineCode{36, 0x33, 232, 0}));
-}
-
-TEST_F(CounterFamily, CompareShowsItsFieldsLeftToRight) {
-    LoadStored({37, 0x33, 232, 4});
-    EXPECT_EQ(Field(FieldId::TimeCount).Text, "1000");
-    EXPECT_EQ(editor::VisibleFields(core.View()),
-              (std::vector<FieldId>{FieldId::FnOpts, FieldId::TmrCtrNum, FieldId::TimeCount,
-                                    FieldId::FnMisc, FieldId::LineMisc}));
-}
-
-TEST_F(CounterFamily, LeavingACompareDropsTheCompareValue) {
-    LoadStored({36, 0x33, 232, 4});
-    Pick(FieldId::FnOpts, "Increment Counter");
-    EXPECT_EQ(state.EditCode, (LineCode{34, 0x03, 0, 0}));
-    EXPECT_EQ(Field(FieldId::TmrCtrNum).ShownText(), "3");
-}
-
-TEST_F(CounterFamily, CountOver4000Refused) {
-    LoadStored({36, 0x01, 0, 0});
-    Type(FieldId::TimeCount, "4001");
-    EXPECT_EQ(core.LeaveTimeCount().value_or(""), "Count cannot exceed 4000");
-}
-
-using MessageFamily = EditorTest;
-
-TEST_F(MessageFamily, Message12IsStoredAsBcd) {
-    LoadStored({32, 161, 0, 0});
-    Pick(FieldId::FnOpts, "Display Message");
-    EXPECT_EQ(state.EditCode[3], 1);
-    Pick(FieldId::TmrCtrMsg, "12");
-    EXPECT_EQ(state.EditCode, (LineCode{32, 161, 7, 0x12}));
-
-    LoadStored({40, 1, 0, 1});
-    Pick(FieldId::TmrCtrMsg, "12");
-    EXPECT_EQ(state.EditCode[3], 0x12);
-}
-
-TEST_F(MessageFamily, MessageBeyond15Shows0) {
-    LoadStored({32, 161, 7, 0x16});
-    EXPECT_EQ(Field(FieldId::TmrCtrMsg).ShownText(), "0");
-}
-
-TEST_F(MessageFamily, LeavingAMessageDoesNotReadItAsAJumpLine) {
-    LoadStored({32, 161, 7, 0x18});
-    Pick(FieldId::FnOpts, "Check if On");
-    EXPECT_EQ(state.EditCode, (LineCode{32, 161, 1, 0}));
-    EXPECT_FALSE(Field(FieldId::LineMisc).Visible);
-}
-
-using PageFamily = EditorTest;
-
-TEST_F(PageFamily, MoveToLineOfAnotherPageIsLimitedByThatPage) {
-    LoadStored({11, 1, 1, 0});
-    Pick(FieldId::FnMisc, "B");
-    Pick(FieldId::FnOpts, "Move to Line");
-    EXPECT_EQ(Field(FieldId::LineMisc).Text, "1");
-    Type(FieldId::LineMisc, "76");
-    EXPECT_EQ(core.LeaveLineMisc().value_or(""), "Page B has only 75 lines");
-    Type(FieldId::LineMisc, "10");
-    EXPECT_EQ(state.EditCode, (LineCode{11, 2, 4, 9}));
-}
-
-TEST_F(PageFamily, RepeatFromLine5WritesOffset4) {
-    LoadStored({10, 0, 0, 1}, 0, 6);
-    Type(FieldId::LineMisc, "5");
-    EXPECT_EQ(state.EditCode[1], 4);
-    Type(FieldId::LineMisc, "0");
-    EXPECT_EQ(state.EditCode[1], 0);
+    EXPECT_EQ(state.EditCode, (LineCode{253, 0x91, 0, 0}));
 }
 
 }  // namespace
