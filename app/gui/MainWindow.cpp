@@ -127,6 +127,9 @@ void MainWindow::BuildControls() {
     lstPage_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstPage_->setContextMenuPolicy(Qt::CustomContextMenu);
     lstPage_->setUniformItemSizes(true);
+    // A long row scrolls sideways rather than losing its end.
+    lstPage_->setTextElideMode(Qt::ElideNone);
+    lstPage_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     lstPage_->setItemDelegate(new PageRowDelegate(lstPage_));
     for (QAction* action :
          {menus_.ListEditCut, menus_.ListEditCopy, menus_.ListEditPaste, menus_.ListEditReplace}) {
@@ -235,6 +238,8 @@ void MainWindow::PlaceControls() {
     Place(txtPageName_, l.PageName);
     Place(lblLineNum_, l.LineHeading);
     Place(lstPage_, l.PageList);
+    if (QListWidgetItem* current = lstPage_->currentItem())
+        lstPage_->scrollToItem(current);
     Place(lblComment_, l.CommentLabel);
     Place(txtComment_, l.Comment);
     Place(editor_, l.Editor);

@@ -3,10 +3,28 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <algorithm>
 
 #include "app/shell/RowColumns.h"
 
 namespace gui {
+
+namespace {
+
+// Twenty blanks and a 60-character comment piece, or a line row with the longest description,
+// with room to spare.
+constexpr int kLongestRow = 96;
+
+}  // namespace
+
+QSize PageRowDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                const QModelIndex& index) const {
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    const QFontMetrics metrics(option.font);
+    size.setWidth(
+        std::max(size.width(), kLongestRow * metrics.horizontalAdvance(QLatin1Char('0'))));
+    return size;
+}
 
 void PageRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                             const QModelIndex& index) const {

@@ -12,6 +12,9 @@ class PageRowDelegate : public QStyledItemDelegate {
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
+    // Every row as wide as the longest a page can hold, so that the list, which takes one size
+    // for all its rows, scrolls sideways far enough for any of them.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };
 
 }  // namespace gui

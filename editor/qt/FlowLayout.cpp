@@ -43,24 +43,37 @@ void FlowLayout::setGeometry(const QRect& rect) {
 }
 
 int FlowLayout::Arrange(const QRect& rect, bool place) const {
-    int x = rect.x();
+    // Items of one row are centred on the row's height, so labels line up with boxes.
+    QList<QLayoutItem*> row;
     int y = rect.y();
+    int rowWidth = 0;
     int rowHeight = 0;
+    const auto finishRow = [&] {
+        int x = rect.x();
+        for (QLayoutItem* item : row) {
+            const QSize size = item->sizeHint();
+            if (place)
+                item->setGeometry(QRect(QPoint(x, y + (rowHeight - size.height()) / 2), size));
+            x += size.width() + spacing_;
+        }
+        if (!row.isEmpty())
+            y += rowHeight + spacing_;
+        row.clear();
+        rowWidth = 0;
+        rowHeight = 0;
+    };
     for (QLayoutItem* item : items_) {
         if (item->isEmpty())
             continue;
         const QSize size = item->sizeHint();
-        if (x > rect.x() && x + size.width() > rect.right() + 1) {
-            x = rect.x();
-            y += rowHeight + spacing_;
-            rowHeight = 0;
-        }
-        if (place)
-            item->setGeometry(QRect(QPoint(x, y), size));
-        x += size.width() + spacing_;
+        if (!row.isEmpty() && rowWidth + spacing_ + size.width() > rect.width())
+            finishRow();
+        rowWidth += (row.isEmpty() ? 0 : spacing_) + size.width();
         rowHeight = qMax(rowHeight, size.height());
+        row.append(item);
     }
-    return y + rowHeight - rect.y();
+    finishRow();
+    return qMax(y - spacing_ - rect.y(), 0);
 }
 
 }  // namespace editor

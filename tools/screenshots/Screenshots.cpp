@@ -1,7 +1,8 @@
 // gui-screenshots FOLDER: draws the main window offscreen on a new program, on a small plant
 // program with comments, with a Timer, a Counter compare and an analog output line in the
-// editor, and running the plant program on an emulated MCU with its traced line highlighted,
-// and writes each as a PNG into FOLDER. The settings it makes live in a folder of its own, so
+// editor, at the window's smallest size with the Counter compare, and running the plant program
+// on an emulated MCU with its traced line marked while the editor shows another, and writes each
+// as a PNG into FOLDER. The settings it makes live in a folder of its own, so
 // that the user's stay as they are.
 #include <QApplication>
 #include <QDir>
@@ -92,7 +93,7 @@ bool WaitFor(Done done) {
 }
 
 // Connects to an MCU emulated on a pseudo-terminal that holds the program, runs it, and waits
-// until the trace has highlighted line 3.
+// until the trace has marked line 3.
 bool RunOnEmulatedMcu(gui::MainWindow& window, model::Program& program,
                       shell::SettingsStore& settings) {
     model::StoreProgramChecksum(program);
@@ -112,7 +113,12 @@ bool RunOnEmulatedMcu(gui::MainWindow& window, model::Program& program,
     window.Link().Run();
     auto* list = window.findChild<QListWidget*>(QStringLiteral("lstPage"));
     return WaitFor([&] {
-        return list->currentItem() != nullptr && list->currentItem()->data(Qt::UserRole) == 3;
+        for (int row = 0; row < list->count(); ++row) {
+            const QListWidgetItem* item = list->item(row);
+            if (item->data(Qt::UserRole) == 3)
+                return item->data(Qt::BackgroundRole).isValid();
+        }
+        return false;
     });
 }
 
@@ -144,19 +150,27 @@ int main(int argc, char** argv) {
     ok = Save(window, folder, "main-plant.png") && ok;
 
     auto* list = window.findChild<QListWidget*>(QStringLiteral("lstPage"));
+    const auto selectLine = [list](int line) {
+        for (int row = 0; row < list->count(); ++row) {
+            if (list->item(row)->data(Qt::UserRole).toInt() == line)
+                list->setCurrentRow(row);
+        }
+    };
     const struct {
         int line;
         const char* file;
     } shots[] = {{6, "editor-timer.png"}, {10, "editor-counter.png"}, {5, "editor-analog.png"}};
     for (const auto& shot : shots) {
-        for (int row = 0; row < list->count(); ++row) {
-            if (list->item(row)->data(Qt::UserRole).toInt() == shot.line)
-                list->setCurrentRow(row);
-        }
+        selectLine(shot.line);
         ok = Save(window, folder, shot.file) && ok;
     }
 
-    list->setCurrentRow(0);
+    selectLine(10);
+    window.resize(window.minimumSize());
+    ok = Save(window, folder, "main-minimum.png") && ok;
+    window.resize(960, 680);
+
+    selectLine(1);
     if (RunOnEmulatedMcu(window, program, settings))
         ok = Save(window, folder, "main-run.png") && ok;
     else
