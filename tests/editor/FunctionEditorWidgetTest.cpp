@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -164,6 +166,30 @@ TEST_F(EditorWidget, FieldsShowTheLineLeftToRightInTheOrderTheFunctionUsesThem) 
     widget->LoadLine();
     EXPECT_EQ(List(FieldId::OutputList)->currentIndex(), -1);
     EXPECT_EQ(List(FieldId::OutputList)->placeholderText(), "0");
+}
+
+// A group picked from the keyboard hands the keys to its first field, and Tab walks the fields
+// as they stand (Repeat Lines: the line box, then the number of times).
+TEST_F(EditorWidget, KeyboardPicksAGroupAndTabWalksItsFieldsAsTheyStand) {
+    const QList<QToolButton*> tools =
+        widget->findChild<QWidget*>(QStringLiteral("tlbFunction"))->findChildren<QToolButton*>();
+    ASSERT_EQ(tools.size(), 11);
+    tools[6]->setFocus();
+    QTest::keyClick(tools[6], Qt::Key_Space);
+    EXPECT_EQ(state.EditCode[0], 10);
+    std::vector<QWidget*> expected;
+    for (FieldId id : editor::VisibleFields(core.View())) {
+        if (QLineEdit* box = Box(id))
+            expected.push_back(box);
+        else if (QComboBox* list = List(id))
+            expected.push_back(list);
+    }
+    std::vector<QWidget*> reached;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        reached.push_back(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(reached, expected);
 }
 
 }  // namespace
