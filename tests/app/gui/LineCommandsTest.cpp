@@ -33,15 +33,13 @@ TEST_F(LineCommands, DeleteAsksFirstAndInsertAddsABlankLine) {
     EXPECT_EQ(Page(), "L1 L2 L3 END");
     Press("cmdDelLine");
     EXPECT_EQ(Page(), "L1 L3 END");
-    ASSERT_EQ(dialogs.Titles(), (QStringList{"Delete Line", "Delete Line"}));
-    EXPECT_EQ(dialogs.shown[0].Text,
-              "This will remove line 2 and move lines 3 thru 4 up.\n"
-              "Are you sure you want to continue?");
+    EXPECT_EQ(dialogs.titles, (QStringList{"Delete Line", "Delete Line"}));
+    EXPECT_EQ(dialogs.buttons[0], gui::MessageButtons::YesNo);
     Press("cmdInsLine");
     EXPECT_EQ(Page(), "L1 _ L3 END");
     ClickRow(Rows().size() - 1);
     Press("cmdDelLine");
-    EXPECT_EQ(dialogs.shown.back().Text, "Cannot delete End Page");
+    EXPECT_EQ(dialogs.texts.back(), "Cannot delete End Page");
 }
 
 TEST_F(LineCommands, PopupMenuAndKeysWorkOnTheSelectedRows) {
@@ -80,10 +78,10 @@ TEST_F(LineCommands, OkRefusesAValueOverItsLimitWithOneMessageAndCancelRestoresT
     Trigger("6a");
     Type(TimeBox(), "60000");
     Press("cmdAcceptChg");
-    EXPECT_EQ(dialogs.Titles(), QStringList{"Error"});
+    EXPECT_EQ(dialogs.titles, QStringList{"Error"});
     EXPECT_TRUE(TimeBox()->hasFocus());
     Press("cmdCancelChg");
-    EXPECT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.texts.size(), 1u);
     EXPECT_EQ(State().EditCode[0], 12);
     EXPECT_EQ(State().LineEdited, editor::LineEdit::No);
     Trigger("6a");

@@ -1,7 +1,6 @@
 // The main window's wiring: the listing it draws, what a row click, the Page menu, the page name
 // and the comment box reach, the error log, the status label, the size and exit.
 #include <QScrollBar>
-#include <QTimer>
 
 #include "app/shell/MainLayout.h"
 #include "tests/app/gui/GuiFixture.h"
@@ -13,12 +12,8 @@ using gui::Answer;
 using testgui::MainWindowTest;
 using testgui::RowOf;
 
-TEST_F(MainWindowTest, NewProgramListsTheOneEndPageRowInAFixedPitchFont) {
+TEST_F(MainWindowTest, ListsThePageInAFixedPitchFont) {
     EXPECT_EQ(Rows(), QStringList{"     1          End Page"});
-    EXPECT_EQ(Find<QLabel>("lblPage")->text(), "Page A");
-    EXPECT_EQ(window->windowTitle(), "Zolt MCU Programmer");
-    EXPECT_EQ(List()->currentRow(), 0);
-    EXPECT_TRUE(dialogs.shown.empty());
     // Asked for, so that the columns line up whichever fonts this desktop has.
     for (const char* name : {"lstPage", "lblLineNum", "txtComment"})
         EXPECT_TRUE(Find<QWidget>(name)->font().fixedPitch()) << name;
@@ -35,16 +30,16 @@ TEST_F(MainWindowTest, RowClickAsksAboutAnEditedCommentAgainUntilAnswered) {
     ClickRow(RowOf(3));
     EXPECT_EQ(Comment()->Comment(), "L1x");
     ClickRow(RowOf(3));
-    ASSERT_EQ(dialogs.Titles(), (QStringList{"Save Changes", "Save Changes"}));
-    EXPECT_EQ(dialogs.shown[0].Text,
+    ASSERT_EQ(dialogs.titles, (QStringList{"Save Changes", "Save Changes"}));
+    EXPECT_EQ(dialogs.texts[0],
               "You have unsaved changes on this line\nDo you want to save them now?");
-    EXPECT_EQ(dialogs.shown[0].Buttons, gui::MessageButtons::YesNoCancel);
+    EXPECT_EQ(dialogs.buttons[0], gui::MessageButtons::YesNoCancel);
     EXPECT_EQ(program.PgmData[0].Comment, "L1x");
     EXPECT_EQ(Comment()->Comment(), "L3");
     EXPECT_EQ(Find<QLineEdit>("txtTimeCount")->text(), "3.00");
     EXPECT_EQ(List()->currentRow(), RowOf(3));
     ClickRow(RowOf(3));
-    EXPECT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.texts.size(), 2u);
 }
 
 TEST_F(MainWindowTest, ClickOnACommentRowSelectsItsLineRowToo) {
@@ -98,38 +93,24 @@ TEST_F(MainWindowTest, CommentBoxLaysOutRowsOf60RefusesQuotesAndFillsARowOnEnter
 TEST_F(MainWindowTest, ErrorLogListsThePagesProblemsAndAPickSelectsItsLine) {
     model::Program problems = testpage::ProgramWithLines(0, 3);
     problems.PgmData[2].Code = {1, 0x07, 1, 0};
-    bool pick = false;
-    QStringList logged;
-    const auto answerLog = [&] {
-        QTimer::singleShot(0, [&] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                if (w->objectName() != "frmErrorForm" || !w->isVisible())
-                    continue;
-                EXPECT_FALSE(window->isEnabled());
-                auto* log = w->findChild<QListWidget*>(QStringLiteral("lstErrors"));
-                logged.clear();
-                for (int i = 0; i < log->count(); ++i)
-                    logged << log->item(i)->text();
-                const QRect first = log->visualItemRect(log->item(0));
-                if (pick)
-                    QTest::mouseClick(log->viewport(), Qt::LeftButton, {}, first.center());
-                else
-                    w->close();
-            }
-        });
-    };
     dialogs.answers = {Answer::Yes, Answer::Yes};
-    answerLog();
+    testgui::WhenShown("frmErrorForm", window.get(), [&](QWidget* log) {
+        EXPECT_FALSE(window->isEnabled());
+        log->close();
+    });
     Use(problems);
     EXPECT_TRUE(window->isEnabled());
     EXPECT_EQ(State().CurLine, 0);
-    pick = true;
-    answerLog();
+    QString logged;
+    testgui::WhenShown("frmErrorForm", window.get(), [&](QWidget* log) {
+        auto* entries = log->findChild<QListWidget*>(QStringLiteral("lstErrors"));
+        logged = entries->item(0)->text();
+        const QRect first = entries->visualItemRect(entries->item(0));
+        QTest::mouseClick(entries->viewport(), Qt::LeftButton, {}, first.center());
+    });
     window->ChangePage(0);
-    ASSERT_EQ(dialogs.Titles(), (QStringList{"Program Errors", "Program Errors"}));
-    EXPECT_EQ(dialogs.shown[0].Text,
-              "A possible error was found on this page\nDo you want to view the error log?");
-    EXPECT_EQ(logged, QStringList{"Line 3:   Input is not installed. "});
+    EXPECT_EQ(dialogs.titles, (QStringList{"Program Errors", "Program Errors"}));
+    EXPECT_EQ(logged, "Line 3:   Input is not installed. ");
     EXPECT_EQ(List()->currentRow(), RowOf(3));
     EXPECT_EQ(State().CurLine, 2);
     EXPECT_TRUE(window->isEnabled());
@@ -165,9 +146,8 @@ TEST_F(MainWindowTest, ExitWithCancelKeepsRunningAndClosingOffersNoCancel) {
 
     dialogs.answers = {Answer::No};
     window->close();
-    ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[1].Buttons, gui::MessageButtons::YesNo);
-    EXPECT_EQ(dialogs.shown[1].Title, "Save Changes");
+    ASSERT_EQ(dialogs.titles, (QStringList{"Save Changes", "Save Changes"}));
+    EXPECT_EQ(dialogs.buttons[1], gui::MessageButtons::YesNo);
     EXPECT_EQ(exits, 1);
 }
 
