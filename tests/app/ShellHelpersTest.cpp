@@ -45,30 +45,19 @@ TEST(MainLayout, ResizeBelowTheMinimumSnapsBackTo8025By8070Twips) {
     EXPECT_EQ(shell::SnapToMinimum({900, 700}), (shell::Size{900, 700}));
 }
 
-struct LayoutCase {
-    int width;
-    int height;
-};
-
-class MainLayoutRules : public ::testing::TestWithParam<LayoutCase> {};
-
 // From the smallest window up, the controls stay inside it, and nothing overlaps from the list
 // down to the status row.
-TEST_P(MainLayoutRules, KeepTheControlsInsideAndApart) {
-    const int w = GetParam().width;
-    const int h = GetParam().height;
-    const shell::MainLayout l = shell::LayOutMainWindow({w, h});
-    EXPECT_LE(l.PageList.Top + l.PageList.Height, l.Comment.Top);
-    EXPECT_LE(l.Comment.Top + l.Comment.Height, l.Editor.Top);
-    EXPECT_LE(l.Editor.Top + l.Editor.Height, l.XFerStat.Top);
-    EXPECT_LE(l.Progress.Left + l.Progress.Width, l.Mode.Left);
-    EXPECT_LE(l.Buttons.Left + l.Buttons.Width, w);
-    EXPECT_LE(l.Mode.Left + l.Mode.Width, w);
-    EXPECT_LE(l.Mode.Top + l.Mode.Height, h);
+TEST(MainLayout, KeepsTheControlsInsideAndApart) {
+    for (const shell::Size size : {shell::Size{535, 510}, {900, 640}, {1600, 1200}}) {
+        const shell::MainLayout l = shell::LayOutMainWindow(size);
+        EXPECT_LE(l.PageList.Top + l.PageList.Height, l.Comment.Top) << size.Width;
+        EXPECT_LE(l.Comment.Top + l.Comment.Height, l.Editor.Top) << size.Width;
+        EXPECT_LE(l.Editor.Top + l.Editor.Height, l.XFerStat.Top) << size.Width;
+        EXPECT_LE(l.Progress.Left + l.Progress.Width, l.Mode.Left) << size.Width;
+        EXPECT_LE(l.Buttons.Left + l.Buttons.Width, size.Width) << size.Width;
+        EXPECT_LE(l.Mode.Left + l.Mode.Width, size.Width) << size.Width;
+        EXPECT_LE(l.Mode.Top + l.Mode.Height, size.Height) << size.Width;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Sizes, MainLayoutRules,
-                         ::testing::Values(LayoutCase{535, 510}, LayoutCase{900, 640},
-                                           LayoutCase{1600, 1200}));
 
 }  // namespace
