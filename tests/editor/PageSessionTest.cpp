@@ -166,14 +166,19 @@ TEST_F(SessionTest, ErrorLogIsOfferedUntilAnEntryIsPickedThenOpensAtOnce) {
     EXPECT_EQ(session.ListPage(1, 0), ErrorLogOffer::Ask);
 }
 
-TEST_F(SessionTest, ACommentRowKeepsTheLineAndItsEditsWithoutAsking) {
+// A comment row belongs to the line above it: the current line and its edits stay, unasked.
+TEST_F(SessionTest, ACommentRowKeepsTheEditedLineAndCancelLoadsTheStoredLineAgain) {
     Use(testpage::ProgramWithLines(0, 5));
     EditLine(2);
+    session.Core().ClickToolbar(1);
     const editor::Reply reply = session.ClickRow(RowOf(4) + 1, true, A::NotAsked);
     EXPECT_EQ(reply.Then, Kind::CommentRow);
     EXPECT_EQ(reply.Row, RowOf(4) + 1);
-    EXPECT_EQ(session.State().CurLine, 1);
     EXPECT_EQ(session.State().LineEdited, E::Yes);
+    session.CancelChange();
+    EXPECT_EQ(session.State().EditCode, (std::array<int32_t, 4>{9, 0, 2, 0}));
+    EXPECT_EQ(session.State().EditComment, "L2");
+    EXPECT_EQ(session.State().LineEdited, E::No);
 }
 
 // The store may give the stored line more comment rows, or make it End Page and cut off the
@@ -202,37 +207,25 @@ TEST_F(SessionTest, RowClickThatStoredFindsTheClickedLineAgain) {
     EXPECT_EQ(session.State().CurLine, 1);
 }
 
-TEST_F(SessionTest, AcceptMovesOnToTheEndPageThatGaveWayPastTheNewLinesComment) {
+// A time over its limit keeps the line from being stored; once stored, Accept moves on to the
+// End Page that gave way, past the new line's comment.
+TEST_F(SessionTest, AcceptStoresNothingOverALimitAndMovesOnToTheEndPageThatGaveWay) {
     Use(testpage::ProgramWithLines(0, 0));
     EXPECT_EQ(session.AcceptChange().Then, Kind::Done);  // nothing edited
     session.Core().ClickToolbar(6);
     session.SetEditComment("c");
+    session.Core().ChangeTimeCount("60000");
+    const editor::Reply refused = session.AcceptChange();
+    EXPECT_EQ(refused.Then, Kind::BoxOverLimit);
+    EXPECT_EQ(refused.Box, editor::FieldId::TimeCount);
+    EXPECT_EQ(refused.Message, (editor::Notice{"Error", "Time cannot exceed 59999.99"}));
+    EXPECT_EQ(PageA(), "END");
+    session.Core().ChangeTimeCount("1");
     EXPECT_EQ(session.AcceptChange().Then, Kind::Stored);
     session.ListPage(0, 0);
     EXPECT_EQ(session.RowAfterAccept(), 2);  // Wait, its comment, End Page
     EXPECT_EQ(session.State().LineEdited, E::No);
     EXPECT_EQ(PageA(), "c END");
-}
-
-TEST_F(SessionTest, AcceptWithATimeOverItsLimitStoresNothing) {
-    Use(testpage::ProgramWithLines(0, 0));
-    session.Core().ClickToolbar(6);
-    session.Core().ChangeTimeCount("60000");
-    const editor::Reply reply = session.AcceptChange();
-    EXPECT_EQ(reply.Then, Kind::BoxOverLimit);
-    EXPECT_EQ(reply.Box, editor::FieldId::TimeCount);
-    EXPECT_EQ(reply.Message, (editor::Notice{"Error", "Time cannot exceed 59999.99"}));
-    EXPECT_EQ(PageA(), "END");
-}
-
-TEST_F(SessionTest, CancelLoadsTheStoredLineAgain) {
-    Use(testpage::ProgramWithLines(0, 3));
-    EditLine(2);
-    session.Core().ClickToolbar(1);
-    session.CancelChange();
-    EXPECT_EQ(session.State().EditCode, (std::array<int32_t, 4>{9, 0, 2, 0}));
-    EXPECT_EQ(session.State().EditComment, "L2");
-    EXPECT_EQ(session.State().LineEdited, E::No);
 }
 
 TEST_F(SessionTest, CutAndPasteLeaveTheFirstLineOfTheirBlockCurrent) {
