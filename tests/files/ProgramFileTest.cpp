@@ -1,7 +1,9 @@
-// Reading every generation of program file, writing the current one, and round trips.
+// Reading every generation of program file, writing the current one, and round trips, the
+// fuzzer's seed corpus among them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <random>
 
@@ -11,6 +13,8 @@
 #include "model/Program.h"
 #include "tests/files/TestFiles.h"
 #include "tests/support/ProgramFactory.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 namespace {
 
@@ -139,6 +143,18 @@ TEST(ProgramFile, RandomProgramsRoundTripExactly) {
         ASSERT_TRUE(read.SameContent(original)) << i;
         ASSERT_EQ(files::ProgramFileText(read), text) << i;
     }
+}
+
+// The fuzzer aborts, failing this test, when a seed breaks the property.
+TEST(ProgramFile, EveryFuzzSeedHoldsTheFuzzersRoundTripProperty) {
+    int seeds = 0;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::string(ZOLT_FUZZ_CORPUS) + "/program-file")) {
+        const std::string bytes = testfiles::ReadBytes(entry.path().string());
+        LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+        ++seeds;
+    }
+    EXPECT_GE(seeds, 5);
 }
 
 TEST(ProgramFile, TextThatWouldBreakTheFormatIsStoredAsTextThatReadsBack) {

@@ -1,6 +1,9 @@
-// The start-up sequence: splash screen, version stamp, first-start welcome, connect question.
+// The start-up sequence: splash screen, version stamp, first-start welcome, connect question; and
+// the desktop's settings store it reads.
 #include <QElapsedTimer>
+#include <QStandardPaths>
 
+#include "app/gui/QtSettingsStore.h"
 #include "app/gui/StartupSequence.h"
 #include "tests/app/gui/GuiFixture.h"
 
@@ -70,6 +73,20 @@ TEST_F(Startup, ClickOnTheSplashScreenEndsTheWait) {
     EXPECT_TRUE(clicked);
     EXPECT_LT(clock.elapsed(), 30000);
     EXPECT_TRUE(window.isVisible());
+}
+
+TEST(QtSettingsStore, KeepsTextBySectionAndKeyForTheNextStartAndForgetsDeletedKeys) {
+    // Test mode keeps the run away from the user's own settings.
+    QStandardPaths::setTestModeEnabled(true);
+    gui::QtSettingsStore().Save("Key", "RunMode", "install");
+    gui::QtSettingsStore store;
+    store.Save("Communications", "RunMode", "other section");
+    EXPECT_EQ(store.Get("Key", "RunMode", ""), "install");
+    EXPECT_EQ(store.Get("Communications", "RunMode", ""), "other section");
+    store.Delete("Key", "RunMode");
+    store.Delete("Communications", "RunMode");
+    EXPECT_EQ(store.Get("Key", "RunMode", "absent"), "absent");
+    QStandardPaths::setTestModeEnabled(false);
 }
 
 }  // namespace
