@@ -1,4 +1,5 @@
-// Start-up's settings, version stamp and first-start choice, over a store in memory.
+// Start-up's settings and first-start choice, over a store in memory. The version stamp and
+// the first start's end show in the start-up sequence's tests.
 #include <gtest/gtest.h>
 
 #include "app/shell/StartupSettings.h"
@@ -26,14 +27,6 @@ TEST(StartupSettings, PortIsTheRoundedLeadingNumberHeldIn16Bits) {
         store.values[{"Communications", "Port"}] = stored;
         EXPECT_EQ(shell::ReadStartupSettings(store).CommPortNumber, port) << stored;
     }
-}
-
-TEST(VersionStamp, AnOlderStampIsReplaced) {
-    testshell::MemorySettings store;
-    store.values[{"Key", "Key"}] = "2.2.0";
-    EXPECT_TRUE(shell::StampVersion(store));
-    EXPECT_EQ(store.Get("Key", "Key", ""), "2.2.1");
-    EXPECT_FALSE(shell::StampVersion(store));
 }
 
 struct StartCase {
@@ -64,12 +57,5 @@ INSTANTIATE_TEST_SUITE_P(
         StartCase{"OrdinaryWithPort", "", nullptr, 2, AfterStart::OfferConnection},
         StartCase{"OtherSwitchIsOrdinary", "demo", "done", 1, AfterStart::OfferConnection}),
     testsupport::RowName());
-
-TEST(FirstStart, IsForgottenForTheNextStart) {
-    testshell::MemorySettings store;
-    store.values[{"Key", "RunMode"}] = "install";
-    shell::ForgetFirstStart(store);
-    EXPECT_EQ(shell::ChooseAfterStart("", store, 0), AfterStart::Nothing);
-}
 
 }  // namespace

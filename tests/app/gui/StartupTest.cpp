@@ -9,26 +9,20 @@
 
 namespace {
 
-class Startup : public ::testing::Test {
+class Startup : public testgui::MainWindowTest {
   protected:
-    Startup() : window(program, settings, dialogs) {}
-
     // Clicks `child` of the top-level window `name` once it shows.
     void ClickWhenShown(const char* name, const char* child) {
-        testgui::WhenShown(name, &window, [this, child](QWidget* shown) {
+        testgui::WhenShown(name, window.get(), [this, child](QWidget* shown) {
             QTest::mouseClick(shown->findChild<QWidget*>(QString::fromLatin1(child)),
                               Qt::LeftButton);
             clicked = true;
         });
     }
     void Run(const char* option, int splashMs = 0) {
-        gui::StartupSequence(window, settings, option, "", {splashMs, 0}).Run();
+        gui::StartupSequence(*window, settings, option, "", {splashMs, 0}).Run();
     }
 
-    model::Program program;
-    testshell::MemorySettings settings;
-    testgui::ScriptedDialogs dialogs;
-    gui::MainWindow window;
     bool clicked = false;
 };
 
@@ -39,7 +33,7 @@ TEST_F(Startup, FirstStartWelcomesOnceAndStampsTheVersion) {
     ClickWhenShown("frmWelcome", "cmdWelcm2");
     Run("install");
     EXPECT_TRUE(clicked);
-    EXPECT_TRUE(window.isVisible() && window.isEnabled());
+    EXPECT_TRUE(window->isVisible() && window->isEnabled());
     EXPECT_EQ(settings.Get("Key", "Key", ""), "2.2.1");
     EXPECT_FALSE(settings.Has("Key", "RunMode"));
     EXPECT_TRUE(dialogs.texts.isEmpty());  // no connect question on a first start
@@ -72,7 +66,7 @@ TEST_F(Startup, ClickOnTheSplashScreenEndsTheWait) {
     Run("", 60000);
     EXPECT_TRUE(clicked);
     EXPECT_LT(clock.elapsed(), 30000);
-    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window->isVisible());
 }
 
 TEST(QtSettingsStore, KeepsTextBySectionAndKeyForTheNextStartAndForgetsDeletedKeys) {
