@@ -23,9 +23,6 @@ class MemorySettings : public shell::SettingsStore {
     void Delete(const std::string& section, const std::string& key) override {
         values.erase({section, key});
     }
-    bool Has(const std::string& section, const std::string& key) const {
-        return values.count({section, key}) != 0;
-    }
 
     std::map<std::pair<std::string, std::string>, std::string> values;
 };

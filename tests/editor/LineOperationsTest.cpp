@@ -93,13 +93,11 @@ struct OpCase {
 };
 
 const OpCase kCases[] = {
-    {"InsertMovesTheLinesFromItDown", 3, [](P p) { return editor::InsertLine(p, kPage, 1); },
-     R::Done, "L1 _ L2 L3 END(e) +1", 4},
     {"InsertFillsThePageUpToItsLastLine", 73, [](P p) { return editor::InsertLine(p, kPage, 2); },
      R::Done, nullptr, 74},
     {"InsertIntoAFullPage", 74, [](P p) { return editor::InsertLine(p, kPage, 2); }, R::PageFull,
      nullptr, 74},
-    {"InsertWithAStaleEndPageRegister", 5,
+    {"InsertMovesTheLinesFromItDownWhateverTheRegisterSays", 5,
      [](P p) {
          editor::StoreEndPageIndex(p, kPage, 0);  // as another tool might leave it
          return editor::InsertLine(p, kPage, 1);

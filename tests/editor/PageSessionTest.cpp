@@ -93,7 +93,6 @@ const LeaveCase kLeaveCases[] = {
     {"PageNo", &SessionTest::ToPageB, A::No, Kind::Redraw, "L1 L2 L3 END", E::No},
     {"PageCancel", &SessionTest::ToPageB, A::Cancel, Kind::Done, "L1 L2 L3 END", E::Yes},
     {"InsertYes", &SessionTest::Insert, A::Yes, Kind::Redraw, "L1 _ L2x L3 END", E::No},
-    {"InsertNo", &SessionTest::Insert, A::No, Kind::Redraw, "L1 _ L2 L3 END", E::No},
     {"InsertCancel", &SessionTest::Insert, A::Cancel, Kind::Done, "L1 L2 L3 END", E::Yes},
     {"DeleteYes", &SessionTest::Delete, A::Yes, Kind::ConfirmDelete, "L1 L2x L3 END", E::No},
     {"CutNo", &SessionTest::CutLine3, A::No, Kind::Redraw, "L1 L2 END", E::No},

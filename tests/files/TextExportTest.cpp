@@ -1,4 +1,5 @@
-// The text export, against reference listings.
+// The text export, against reference listings. Writing it is the whole-file write's, and the
+// window's Export test sees that it reaches the file.
 #include <gtest/gtest.h>
 
 #include "files/ProgramFile.h"
@@ -24,15 +25,6 @@ TEST(TextExport, ThreeDigitLineNumbersEndInTheSameColumn) {
     const std::string text = files::ExportText(program);
     EXPECT_NE(text.find("\r\n  100          Wait 1.00 Second\r\n"), std::string::npos);
     EXPECT_NE(text.find("\r\n  200          End Page\r\n"), std::string::npos);
-}
-
-TEST(TextExport, WritesTheFileWholeOrReportsWhyNot) {
-    testfiles::ScratchFolder folder;
-    model::Program program;
-    model::MakeNewProgram(program);
-    EXPECT_EQ(files::ExportProgram(program, folder.File("out.txt")), "");
-    EXPECT_EQ(testfiles::ReadBytes(folder.File("out.txt")), files::ExportText(program));
-    EXPECT_NE(files::ExportProgram(program, folder.File("no/such/folder/out.txt")), "");
 }
 
 }  // namespace

@@ -93,7 +93,7 @@ TEST_F(MainWindowTest, ExportWritesTheListingAndReports) {
     EXPECT_EQ(dialogs.texts[0], "Program export complete");
     EXPECT_EQ(testfiles::ReadBytes(folder.File("plant.txt")).rfind("Page A", 0), 0u);
     EXPECT_FALSE(Find<QLabel>("lblXFerStat")->isVisible());
-    EXPECT_FALSE(settings.Has("Key", "PgmDir"));
+    EXPECT_FALSE(settings.values.count({"Key", "PgmDir"}));
 
     Trigger("mnuFileExport");
     ASSERT_EQ(dialogs.texts.size(), 2u);

@@ -35,7 +35,7 @@ TEST_F(Startup, FirstStartWelcomesOnceAndStampsTheVersion) {
     EXPECT_TRUE(clicked);
     EXPECT_TRUE(window->isVisible() && window->isEnabled());
     EXPECT_EQ(settings.Get("Key", "Key", ""), "2.2.1");
-    EXPECT_FALSE(settings.Has("Key", "RunMode"));
+    EXPECT_FALSE(settings.values.count({"Key", "RunMode"}));
     EXPECT_TRUE(dialogs.texts.isEmpty());  // no connect question on a first start
 }
 
