@@ -44,16 +44,17 @@ struct SessionTest : ::testing::Test {
     }
     std::string PageA() const { return testpage::Lines(program, 0); }
 
-    // What the user does next, answering the unsaved-line question with `a` when it is asked.
-    editor::Reply ToLine1(A a) { return Click(1, a); }
+    // The warning a reply shows; none for a reply of another kind.
+    static editor::Notice Warning(const editor::Reply& r) {
+        return r.Then == Kind::Warn ? r.Message : editor::Notice{};
+    }
+
+    // Ways off line 2, answering the unsaved-line question with `a` when it is asked.
     editor::Reply ToLine3(A a) { return Click(3, a); }
     editor::Reply ToPageB(A a) { return session.ChangePage(1, a); }
     editor::Reply Insert(A a) { return session.InsertLine(a); }
     editor::Reply Delete(A a) { return session.DeleteLine(a); }
     editor::Reply CutLine3(A a) { return session.CutLines(Selecting(3, 3), a); }
-    editor::Reply PasteOnLine5(A a) { return session.PasteLines(Selecting(5, 5), a); }
-    editor::Reply ReplaceLine1(A a) { return session.ReplaceLines(Selecting(1, 1), a); }
-    editor::Reply Accept(A) { return session.AcceptChange(); }
 
     model::Program program;
     editor::PageSession session{program};
@@ -100,47 +101,28 @@ const LeaveCase kLeaveCases[] = {
 INSTANTIATE_TEST_SUITE_P(Ways, UnsavedLine, ::testing::ValuesIn(kLeaveCases),
                          testsupport::RowName());
 
-// What refuses is the line operation's or the store's rule; the session shows its warning.
-struct RefusalCase {
-    const char* name;
-    int lineCount;  // on page B
-    int line;       // clicked first
-    int copied;     // lines 1..copied copied first
-    bool giveWay;   // the line clicked, End Page, given another function
-    Step act;
-    A answer;
-    editor::Notice shown;
-};
+// What refuses is the line operation's or the store's rule (tested there); the session shows
+// the warning that goes with it.
+TEST_F(SessionTest, RefusedOperationsAndStoresShowTheirWarning) {
+    Use(testpage::ProgramWithLines(1, 74), 1);  // End Page in the page's last line
+    Click(10);
+    EXPECT_EQ(Warning(session.InsertLine(A::NotAsked)), editor::kPageFull);
+    Click(75);
+    session.Core().ClickToolbar(6);
+    EXPECT_EQ(Warning(session.AcceptChange()), editor::kPageFull);
+    EXPECT_EQ(Warning(Click(1, A::Yes)), editor::kPageFull);
 
-class Refused : public SessionTest, public ::testing::WithParamInterface<RefusalCase> {};
+    Use(testpage::ProgramWithLines(1, 72), 1);
+    session.CopyLines(Selecting(1, 2));
+    EXPECT_EQ(Warning(session.PasteLines(Selecting(5, 5), A::NotAsked)), editor::kNoRoomToPaste);
+    session.CopyLines(Selecting(1, 3));
+    EXPECT_EQ(Warning(session.ReplaceLines(Selecting(1, 1), A::NotAsked)),
+              editor::kNoRoomToReplace);
 
-TEST_P(Refused, ShowsItsWarning) {
-    const RefusalCase& c = GetParam();
-    Use(testpage::ProgramWithLines(1, c.lineCount), 1);
-    Click(c.line);
-    if (c.copied > 0)
-        session.CopyLines(Selecting(1, c.copied));
-    if (c.giveWay)
-        session.Core().ClickToolbar(6);
-    const editor::Reply reply = (this->*c.act)(c.answer);
-    EXPECT_EQ(reply.Then, Kind::Warn);
-    EXPECT_EQ(reply.Message, c.shown);
+    Use(testpage::ProgramWithLines(1, 3), 1);
+    Click(4);
+    EXPECT_EQ(Warning(session.DeleteLine(A::NotAsked)), editor::kCannotDeleteEndPage);
 }
-
-const RefusalCase kRefusalCases[] = {
-    {"InsertWithEndPageInTheLastLine", 74, 10, 0, false, &SessionTest::Insert, A::NotAsked,
-     editor::kPageFull},
-    {"DeleteOfEndPage", 3, 4, 0, false, &SessionTest::Delete, A::NotAsked,
-     editor::kCannotDeleteEndPage},
-    {"PastePastLine74", 72, 1, 2, false, &SessionTest::PasteOnLine5, A::NotAsked,
-     editor::kNoRoomToPaste},
-    {"ReplacePastLine74", 72, 1, 3, false, &SessionTest::ReplaceLine1, A::NotAsked,
-     editor::kNoRoomToReplace},
-    {"StoreOnARowClick", 74, 75, 0, true, &SessionTest::ToLine1, A::Yes, editor::kPageFull},
-    {"StoreOnAccept", 74, 75, 0, true, &SessionTest::Accept, A::NotAsked, editor::kPageFull},
-};
-INSTANTIATE_TEST_SUITE_P(Operations, Refused, ::testing::ValuesIn(kRefusalCases),
-                         testsupport::RowName());
 
 // Input 7 is not fitted after New: a Check Input for it is a problem on pages A and B.
 TEST_F(SessionTest, ErrorLogIsOfferedUntilAnEntryIsPickedThenOpensAtOnce) {
