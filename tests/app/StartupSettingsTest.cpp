@@ -4,7 +4,6 @@
 
 #include "app/shell/StartupSettings.h"
 #include "tests/app/MemorySettings.h"
-#include "tests/support/RowName.h"
 
 namespace {
 
@@ -29,33 +28,16 @@ TEST(StartupSettings, PortIsTheRoundedLeadingNumberHeldIn16Bits) {
     }
 }
 
-struct StartCase {
-    const char* name;
-    const char* option;
-    const char* runMode;  // nullptr: absent
-    int port;
-    AfterStart expected;
-};
-
-class AfterStartChoice : public ::testing::TestWithParam<StartCase> {};
-
-TEST_P(AfterStartChoice, FollowsSwitchRunModeAndPort) {
-    const StartCase& c = GetParam();
+TEST(AfterStart, FollowsTheSwitchTheRunModeAndThePort) {
     testshell::MemorySettings store;
-    if (c.runMode != nullptr)
-        store.values[{"Key", "RunMode"}] = c.runMode;
-    EXPECT_EQ(shell::ChooseAfterStart(c.option, store, c.port), c.expected);
+    EXPECT_EQ(shell::ChooseAfterStart("install", store, 0), AfterStart::Welcome);
+    EXPECT_EQ(shell::ChooseAfterStart("install", store, 2), AfterStart::Welcome);
+    EXPECT_EQ(shell::ChooseAfterStart("", store, 0), AfterStart::Nothing);
+    EXPECT_EQ(shell::ChooseAfterStart("", store, 2), AfterStart::OfferConnection);
+    store.values[{"Key", "RunMode"}] = "install";
+    EXPECT_EQ(shell::ChooseAfterStart("", store, 0), AfterStart::Welcome);
+    store.values[{"Key", "RunMode"}] = "done";
+    EXPECT_EQ(shell::ChooseAfterStart("demo", store, 1), AfterStart::OfferConnection);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Starts, AfterStartChoice,
-    ::testing::Values(
-        StartCase{"InstallSwitchWithoutSettings", "install", nullptr, 0, AfterStart::Welcome},
-        StartCase{"RunModeInstallWithoutPort", "", "install", 0, AfterStart::Welcome},
-        StartCase{"InstallSwitchWithPort", "install", nullptr, 2, AfterStart::Welcome},
-        StartCase{"OrdinaryWithoutPort", "", nullptr, 0, AfterStart::Nothing},
-        StartCase{"OrdinaryWithPort", "", nullptr, 2, AfterStart::OfferConnection},
-        StartCase{"OtherSwitchIsOrdinary", "demo", "done", 1, AfterStart::OfferConnection}),
-    testsupport::RowName());
 
 }  // namespace

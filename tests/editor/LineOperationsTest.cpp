@@ -20,13 +20,11 @@ using P = model::Program&;
 constexpr int kPage = 1;  // page B: 75 lines, End Page at most in the last
 constexpr int kBase = model::PageBase(kPage);
 
-// The run the user selects by dragging over lines first..last (1-based) with their comments.
+// Lines first..last (1-based) as a run of the selection; how a selection makes a run is the
+// SelectionRun test's.
 editor::LineRun Run(const model::Program& program, int first, int last) {
-    const auto rows = model::ListPage(program, kPage).Rows;
-    const auto run = editor::FindSelectionRun(
-        program, kPage, rows, testpage::Selected(rows.size(), 2 * first - 2, 2 * last - 1));
-    EXPECT_TRUE(run.has_value());
-    return run.value_or(editor::LineRun{0, 0, 0, false});
+    const bool endPage = program.PgmData[kBase + last - 1].F() == editor::kEndPageCode;
+    return {first - 1, last - first + 1, 0, endPage};
 }
 
 editor::LineClipboard Copied(const model::Program& program, int first, int last) {
@@ -180,7 +178,7 @@ TEST(DeleteLine, AsksAboutTheLinesItMovesUp) {
               "Are you sure you want to continue?");
 }
 
-TEST(SelectionRun, StopsAtTheFirstUnselectedCommentRow) {
+TEST(SelectionRun, StopsAtAnUnselectedCommentRowOrAfterEndPage) {
     model::Program program = testpage::ProgramWithLines(0, 5);
     program.PgmData[1].Comment = std::string(70, 'c');  // line 2 has two comment rows
     const auto rows = model::ListPage(program, 0).Rows;
@@ -194,6 +192,10 @@ TEST(SelectionRun, StopsAtTheFirstUnselectedCommentRow) {
     EXPECT_EQ(run->LineCount, 2);
     EXPECT_FALSE(run->IncludesEndPage);
     EXPECT_FALSE(editor::FindSelectionRun(program, 0, rows, std::vector<bool>(rows.size())));
+    // From line 4's row to the last: lines 4, 5 and End Page.
+    const auto toTheEnd = testpage::Selected(rows.size(), 7, rows.size() - 1);
+    EXPECT_EQ(editor::FindSelectionRun(program, 0, rows, toTheEnd)->LineCount, 3);
+    EXPECT_TRUE(editor::FindSelectionRun(program, 0, rows, toTheEnd)->IncludesEndPage);
 }
 
 }  // namespace

@@ -209,6 +209,7 @@ TEST_F(SessionTest, AcceptStoresNothingOverALimitAndMovesOnToTheEndPageThatGaveW
     EXPECT_EQ(PageA(), "c END");
 }
 
+// The redrawing after them selects that line's row, kept within the rows the page has left.
 TEST_F(SessionTest, CutAndPasteLeaveTheFirstLineOfTheirBlockCurrent) {
     Use(testpage::ProgramWithLines(0, 6));
     EXPECT_FALSE(session.CanPaste());
@@ -221,11 +222,6 @@ TEST_F(SessionTest, CutAndPasteLeaveTheFirstLineOfTheirBlockCurrent) {
     EXPECT_EQ(session.PasteLines(Selecting(4, 4), A::NotAsked).Then, Kind::Redraw);
     EXPECT_EQ(session.State().CurLine, 3);
     EXPECT_EQ(session.State().ListRow, 6);
-}
-
-TEST_F(SessionTest, RedrawingSelectsTheRowItWasOnWithinTheRowsLeft) {
-    Use(testpage::ProgramWithLines(0, 5));
-    Click(6);
     program = testpage::ProgramWithLines(0, 1);
     session.ListPage(0, 0);
     EXPECT_EQ(session.RowAfterListing(), 2);

@@ -5,15 +5,13 @@
 
 namespace {
 
-TEST(TextFormat, FixedTwoDecimalsRoundsToTheHundredth) {
+TEST(TextFormat, NumbersRoundToTheHundredthOrShowAsHexOrSpacedForASign) {
     EXPECT_EQ(model::Fix2(1.5), "1.50");
     EXPECT_EQ(model::Fix2(0.04 * 1), "0.04");
     EXPECT_EQ(model::Fix2(255 * 0.04), "10.20");
     EXPECT_EQ(model::Fix2(59999 + 99 / 100.0), "59999.99");
     EXPECT_EQ(model::Fix2(0), "0.00");
-}
 
-TEST(TextFormat, HexAndSpacedNumbers) {
     EXPECT_EQ(model::Hex(0x16), "16");
     EXPECT_EQ(model::Hex(160), "A0");
     EXPECT_EQ(model::Hex(5), "5");
