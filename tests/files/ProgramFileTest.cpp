@@ -125,18 +125,12 @@ TEST(ProgramFileReader, ItemOfTheWrongKindStopsTheReadAndSaysWhy) {
     }
 }
 
-TEST(ProgramFileReader, NegativeAndLargeCodesAreKeptForTheChecksToReport) {
-    std::string text = DataFile("new.zlp");
-    text.replace(text.find("12,0,0,0"), 8, "13,-3,300,0");
-    model::Program program;
-    ASSERT_TRUE(files::ReadProgramText(program, text).Complete);
-    EXPECT_EQ(files::ProgramFileText(program), text);
-}
-
+// A negative or large code from another tool is kept for the checks to report.
 TEST(ProgramFile, RandomProgramsRoundTripExactly) {
     std::mt19937 rng(20261206);
     for (int i = 0; i < 25; ++i) {
-        const model::Program original = testsupport::RandomProgram(rng);
+        model::Program original = testsupport::RandomProgram(rng);
+        original.PgmData[i].Code = {13, -3, 300, 0};
         const std::string text = files::ProgramFileText(original);
         model::Program read;
         ASSERT_TRUE(files::ReadProgramText(read, text).Complete) << i;
@@ -169,11 +163,11 @@ TEST(ProgramFile, TextThatWouldBreakTheFormatIsStoredAsTextThatReadsBack) {
     EXPECT_EQ(read.PgmData[199].F(), 12);  // the records after it are where they belong
 }
 
-TEST(ProgramFile, SaveAndLoadThroughTheDisk) {
+// The saved program's texts hold bytes of every kind; a file that cannot be opened, or a folder,
+// then leaves the program loaded from the disk as it was.
+TEST(ProgramFile, SaveAndLoadThroughTheDiskAndAFileThatCannotBeOpenedChangesNothing) {
     testfiles::ScratchFolder folder;
-    model::Program program;
-    model::MakeNewProgram(program);
-    program.PgmData[3].Comment = "Caf\xE9 \xFC \x80";
+    model::Program program = PreviousProgram();
     program.PgmChanged = true;
     const std::string path = folder.File("p.zlp");
     ASSERT_EQ(files::SaveProgram(program, path), "");
@@ -181,26 +175,17 @@ TEST(ProgramFile, SaveAndLoadThroughTheDisk) {
     EXPECT_FALSE(program.PgmChanged);
     EXPECT_EQ(testfiles::ReadBytes(path), files::ProgramFileText(program));
 
-    model::Program read = PreviousProgram();
-    const files::LoadReport report = files::LoadProgram(read, path);
-    EXPECT_EQ(report.Message(path), "");
+    model::Program read;
+    EXPECT_EQ(files::LoadProgram(read, path).Message(path), "");
     EXPECT_EQ(read.PgmFile, path);
     EXPECT_TRUE(read.SameContent(program));
-}
-
-TEST(ProgramFile, AFileThatCannotBeOpenedLeavesTheProgramAsItWas) {
-    testfiles::ScratchFolder folder;
-    model::Program program = PreviousProgram();
-    program.PgmFile = "/old.zlp";
-    program.PgmChanged = true;
-    const model::Program before = program;
-    for (const std::string& path : {folder.File("missing.zlp"), folder.Path()}) {
-        const files::LoadReport report = files::LoadProgram(program, path);
-        EXPECT_FALSE(report.Opened || report.Complete) << path;
-        EXPECT_EQ(report.Message(path).rfind(path + ": cannot open", 0), 0u);
-        EXPECT_TRUE(program.SameContent(before));
-        EXPECT_EQ(program.PgmFile, "/old.zlp");
-        EXPECT_TRUE(program.PgmChanged);
+    read.PgmChanged = true;
+    for (const std::string& unopenable : {folder.File("missing.zlp"), folder.Path()}) {
+        const files::LoadReport report = files::LoadProgram(read, unopenable);
+        EXPECT_FALSE(report.Opened || report.Complete) << unopenable;
+        EXPECT_EQ(report.Message(unopenable).rfind(unopenable + ": cannot open", 0), 0u);
+        EXPECT_TRUE(read.SameContent(program) && read.PgmChanged);
+        EXPECT_EQ(read.PgmFile, path);
     }
 }
 

@@ -16,7 +16,6 @@ QString Q(const std::string& path) {
 
 TEST_F(MainWindowTest, SaveWritesTheFileAndShowsItsNameInTheTitle) {
     testfiles::ScratchFolder folder;
-    program.PgmChanged = true;
     dialogs.files = {Q(folder.File("plant.zlp"))};
     Trigger("mnuFileSave");
     ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
@@ -29,7 +28,6 @@ TEST_F(MainWindowTest, SaveWritesTheFileAndShowsItsNameInTheTitle) {
     EXPECT_EQ(settings.Get("Key", "PgmDir", ""), folder.Path());
 
     // The next save starts from the file; Open from its folder.
-    dialogs.files = {std::nullopt, std::nullopt};
     Trigger("mnuFileSave");
     EXPECT_EQ(dialogs.fileDialogs[1].Preset, Q(folder.File("plant.zlp")));
     Trigger("mnuFileOpen");
