@@ -173,7 +173,6 @@ TEST_F(SessionTest, RowClickThatStoredFindsTheClickedLineAgain) {
     session.ListPage(0, session.State().CurLine);
     EXPECT_EQ(session.RowAfterListing(), std::nullopt);
     const editor::Reply back = session.ReturnToLine(stored.Line);
-    EXPECT_EQ(back.Then, Kind::LineLoaded);
     EXPECT_EQ(back.Row, 6);
     EXPECT_TRUE(back.Reselect);
     EXPECT_EQ(session.State().EditComment, "L3");

@@ -62,7 +62,7 @@ TEST_F(MainWindowTest, OpenOfAnUnopenableFileSaysSoAndOfADamagedOneShowsWhatWasR
     ASSERT_EQ(dialogs.titles, (QStringList{"Open Zolt Program", "Open Zolt Program"}));
     EXPECT_TRUE(dialogs.texts[1].contains(Q(path)));
     EXPECT_TRUE(dialogs.texts[1].contains("damaged or ends early"));
-    EXPECT_EQ(Rows().size(), 9);  // four lines with their comments, then End Page
+    EXPECT_EQ(List()->count(), 9);  // four lines with their comments, then End Page
     EXPECT_EQ(window->windowTitle(), "Zolt MCU Programmer [cut.zlp]");
 }
 

@@ -96,13 +96,6 @@ class MainWindowTest : public ::testing::Test {
     gui::CommentEdit* Comment() { return Find<gui::CommentEdit>("txtComment"); }
     const editor::EditorState& State() const { return window->Session().State(); }
 
-    QStringList Rows() {
-        QStringList rows;
-        for (int i = 0; i < List()->count(); ++i)
-            rows << List()->item(i)->text();
-        return rows;
-    }
-
     // Replaces the program as Open does and shows page A.
     void Use(const model::Program& replacement) {
         program = replacement;

@@ -37,7 +37,7 @@ TEST_F(LineCommands, DeleteAsksFirstAndInsertAddsABlankLine) {
     EXPECT_EQ(dialogs.buttons[0], gui::MessageButtons::YesNo);
     Press("cmdInsLine");
     EXPECT_EQ(Page(), "L1 _ L3 END");
-    ClickRow(Rows().size() - 1);
+    ClickRow(List()->count() - 1);
     Press("cmdDelLine");
     EXPECT_EQ(dialogs.texts.back(), "Cannot delete End Page");
 }
