@@ -81,8 +81,7 @@ TEST(ProgramFileReader, EachGenerationReadsWhatItsVersionCarries) {
     }
 }
 
-// Record 8's code line "36,51,232,4" is line 26.
-TEST(ProgramFileReader, CutAnywhereStopsTheReadKeepingWhatCameBeforeAndBlankingTheRest) {
+TEST(ProgramFileReader, CutAnywhereStopsTheReadAndBlanksWhatFollows) {
     const std::string text = DataFile("sample.zlp");
     // Cutting only the final line end still leaves every item in place.
     for (std::size_t cut = 0; cut < text.size() - 2; cut += 97) {
@@ -91,21 +90,19 @@ TEST(ProgramFileReader, CutAnywhereStopsTheReadKeepingWhatCameBeforeAndBlankingT
         ASSERT_FALSE(report.Complete || program.LoadOK || report.StoppedAt.empty()) << cut;
         ASSERT_EQ(program.PgmData[950], model::PgmRecord()) << cut;
     }
-    model::Program program = PreviousProgram();
-    const std::string cut = text.substr(0, text.find("36,51,232,4") + 5);
-    EXPECT_EQ(files::ReadProgramText(program, cut).Message("x.zlp"),
-              "x.zlp: reading stopped at line 26, record 8, code byte 2: the file ends here");
-    EXPECT_EQ(program.PgmData[8].Code, (Code{36, 51, 0, 0}));
 }
 
-TEST(ProgramFileReader, ItemOfTheWrongKindStopsTheReadAndSaysWhy) {
+// sample.zlp up to record 8's code line "36,51,232,4" (line 26), then `code` in its place and
+// nothing more: the read keeps what came before the item it cannot read.
+TEST(ProgramFileReader, ItemThatCannotBeReadStopsTheReadAndSaysWhereAndWhy) {
     struct Stop {
         const char* name;
-        std::string code;  // in place of record 8's
+        std::string code;
         Code kept;
         const char* where;
     };
     const Stop stops[] = {
+        {"FileEnds", "36,51", {36, 51, 0, 0}, "code byte 2: the file ends here"},
         {"Text", "36,\"x\"", {36, 0, 0, 0}, "code byte 1: a text stands where a number belongs"},
         {"Letters", "36,51,4x", {36, 51, 0, 0}, "code byte 2: '4x' is not a whole number"},
         {"LoneMinus", "36,-", {36, 0, 0, 0}, "code byte 1: '-' is not a number"},
@@ -117,7 +114,7 @@ TEST(ProgramFileReader, ItemOfTheWrongKindStopsTheReadAndSaysWhy) {
     };
     for (const Stop& s : stops) {
         std::string text = DataFile("sample.zlp");
-        text.replace(text.find("36,51,232,4"), 11, s.code);
+        text.replace(text.find("36,51,232,4"), std::string::npos, s.code);
         model::Program program = PreviousProgram();
         EXPECT_EQ(files::ReadProgramText(program, text).Message("x.zlp"),
                   std::string("x.zlp: reading stopped at line 26, record 8, ") + s.where);
