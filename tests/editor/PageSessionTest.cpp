@@ -133,6 +133,7 @@ TEST_F(SessionTest, ErrorLogIsOfferedUntilAnEntryIsPickedThenOpensAtOnce) {
     EXPECT_EQ(session.ListPage(0, 0), ErrorLogOffer::Ask);
     EXPECT_EQ(session.ListPage(0, 0), ErrorLogOffer::Ask);  // after a No, asked again
     session.ErrorLogClosed(std::nullopt);
+    EXPECT_EQ(session.ErrorLog(), editor::ErrLogState::Cancel);
     EXPECT_EQ(session.ListPage(0, 0), ErrorLogOffer::Ask);
     session.ErrorLogClosed(4);
     // The program selecting the picked row keeps the "yes"; the user's next click ends it.

@@ -59,6 +59,8 @@ TEST_F(LinkCommandsTest, SendShowsStatusAndProgressAndCancelStopsIt) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(6));
     EXPECT_EQ(status, "Sending Data");
     EXPECT_FALSE(dialogs.texts.contains(comm::texts::kTransferred));
+    // Line 1, a Check Input, was on its way before the cancel.
+    EXPECT_EQ(unit->Inspect([](const sim::UnitEmulator& u) { return u.Memory()[0][0]; }), 1);
     EXPECT_FALSE(cancel->isEnabled());
     EXPECT_FALSE(Status()->isVisible());
     EXPECT_FALSE(progress->isVisible());
