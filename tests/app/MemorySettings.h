@@ -19,19 +19,12 @@ class MemorySettings : public shell::SettingsStore {
     void Save(const std::string& section, const std::string& key,
               const std::string& text) override {
         values[{section, key}] = text;
-        ++saves;
     }
     void Delete(const std::string& section, const std::string& key) override {
         values.erase({section, key});
-        ++deletes;
-    }
-    bool Has(const std::string& section, const std::string& key) const {
-        return values.count({section, key}) != 0;
     }
 
     std::map<std::pair<std::string, std::string>, std::string> values;
-    int saves = 0;
-    int deletes = 0;
 };
 
 }  // namespace testshell

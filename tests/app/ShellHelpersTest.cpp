@@ -47,38 +47,32 @@ TEST(FilePreset, ExtensionAddedOnlyToANameWithoutOne) {
     EXPECT_EQ(shell::WithDefaultExtension("plant.txt", ".txt"), "plant.txt");
 }
 
-struct LayoutCase {
-    int width;
-    int height;
-    int editorRows;  // rows of fields the editor needs at this width
-};
-
-class MainLayoutRules : public ::testing::TestWithParam<LayoutCase> {};
-
 // From the smallest window up, the controls stay inside it, the comment box and the editor get
 // the height they ask for, and nothing overlaps from the list down to the status row.
-TEST_P(MainLayoutRules, KeepTheControlsInsideApartAndAsHighAsAsked) {
-    const LayoutCase c = GetParam();
-    const shell::ContentHeights content{72, [&](int) { return 30 * c.editorRows; }};
-    const shell::MainLayout l = shell::LayOutMainWindow({c.width, c.height}, content);
-    EXPECT_EQ(l.Comment.Height, 72);
-    EXPECT_EQ(l.Editor.Height, 30 * c.editorRows);
-    EXPECT_GT(l.PageList.Height, 0);
-    EXPECT_LE(l.PageList.Top + l.PageList.Height, l.CommentLabel.Top);
-    EXPECT_LE(l.CommentLabel.Top + l.CommentLabel.Height, l.Comment.Top);
-    EXPECT_LE(l.Comment.Top + l.Comment.Height, l.Editor.Top);
-    EXPECT_LE(l.Editor.Top + l.Editor.Height, l.XFerStat.Top);
-    EXPECT_LE(l.Editor.Left + l.Editor.Width, l.Buttons.Left);
-    EXPECT_LE(l.Progress.Left + l.Progress.Width, l.Mode.Left);
-    EXPECT_LE(l.Buttons.Left + l.Buttons.Width, c.width);
-    EXPECT_LE(l.Comment.Left + l.Comment.Width, c.width);
-    EXPECT_LE(l.Mode.Left + l.Mode.Width, c.width);
-    EXPECT_LE(l.Mode.Top + l.Mode.Height, c.height);
+TEST(MainLayout, KeepsTheControlsInsideApartAndAsHighAsAsked) {
+    const struct {
+        shell::Size size;
+        int editorRows;  // rows of fields the editor needs at this width
+    } cases[] = {{{535, 510}, 5}, {{900, 640}, 2}, {{1600, 1200}, 2}};
+    for (const auto& c : cases) {
+        const shell::ContentHeights content{72, [&](int) { return 30 * c.editorRows; }};
+        const shell::MainLayout l = shell::LayOutMainWindow(c.size, content);
+        const int w = c.size.Width;
+        EXPECT_EQ(l.Comment.Height, 72) << w;
+        EXPECT_EQ(l.Editor.Height, 30 * c.editorRows) << w;
+        EXPECT_GT(l.PageList.Height, 0) << w;
+        EXPECT_LE(l.PageList.Top + l.PageList.Height, l.CommentLabel.Top) << w;
+        EXPECT_LE(l.CommentLabel.Top + l.CommentLabel.Height, l.Comment.Top) << w;
+        EXPECT_LE(l.Comment.Top + l.Comment.Height, l.Editor.Top) << w;
+        EXPECT_LE(l.Editor.Top + l.Editor.Height, l.XFerStat.Top) << w;
+        EXPECT_LE(l.Editor.Left + l.Editor.Width, l.Buttons.Left) << w;
+        EXPECT_LE(l.Progress.Left + l.Progress.Width, l.Mode.Left) << w;
+        EXPECT_LE(l.Buttons.Left + l.Buttons.Width, w) << w;
+        EXPECT_LE(l.Comment.Left + l.Comment.Width, w) << w;
+        EXPECT_LE(l.Mode.Left + l.Mode.Width, w) << w;
+        EXPECT_LE(l.Mode.Top + l.Mode.Height, c.size.Height) << w;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Sizes, MainLayoutRules,
-                         ::testing::Values(LayoutCase{535, 510, 5}, LayoutCase{900, 640, 2},
-                                           LayoutCase{1600, 1200, 2}));
 
 // Rows 9, 10 and 100 split into the same parts wherever their spacing puts the number.
 TEST(RowColumns, LineRowsOfEveryNumberLengthSplitAtTheirNumber) {

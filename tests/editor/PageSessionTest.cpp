@@ -2,18 +2,15 @@
 // refusals, the error log's state, the row a click or an accept ends on, and the clipboard.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "editor/PageSession.h"
 #include "tests/editor/PageBuilder.h"
 #include "tests/support/RowName.h"
 
 namespace {
 
-using editor::ErrLogState;
 using editor::ErrorLogOffer;
-using editor::LineAnswer;
-using editor::LineEdit;
+using A = editor::LineAnswer;
+using E = editor::LineEdit;
 using Kind = editor::Reply::Kind;
 
 struct SessionTest : ::testing::Test {
@@ -28,33 +25,49 @@ struct SessionTest : ::testing::Test {
     void Show(int page, int line) {
         session.ListPage(page, line);
         if (const auto row = session.RowAfterListing())
-            session.ClickRow(*row, false, LineAnswer::NotAsked);
+            session.ClickRow(*row, false, A::NotAsked);
     }
     // The row of line n (1-based) on a page of numbered lines, one comment row to each.
     static int RowOf(int line) { return 2 * (line - 1); }
+    editor::Reply Click(int line, A answer = A::NotAsked) {
+        return session.ClickRow(RowOf(line), true, answer);
+    }
     // The rows of lines first..last with their comment rows, as a drag selects them.
     std::vector<bool> Selecting(int first, int last) const {
         return testpage::Selected(session.Listing().Rows.size(), RowOf(first), RowOf(last) + 1);
     }
     // Clicks line n and types "x" at the end of its comment.
     void EditLine(int line) {
-        session.ClickRow(RowOf(line), true, LineAnswer::NotAsked);
+        Click(line);
         session.SetEditComment(session.State().EditComment + "x");
         session.MarkLineEdited();
     }
-    std::string Page(int page = 0) const { return testpage::Lines(program, page); }
+    std::string PageA() const { return testpage::Lines(program, 0); }
+
+    // The warning a reply shows; none for a reply of another kind.
+    static editor::Notice Warning(const editor::Reply& r) {
+        return r.Then == Kind::Warn ? r.Message : editor::Notice{};
+    }
+
+    // Ways off line 2, answering the unsaved-line question with `a` when it is asked.
+    editor::Reply ToLine3(A a) { return Click(3, a); }
+    editor::Reply ToPageB(A a) { return session.ChangePage(1, a); }
+    editor::Reply Insert(A a) { return session.InsertLine(a); }
+    editor::Reply Delete(A a) { return session.DeleteLine(a); }
+    editor::Reply CutLine3(A a) { return session.CutLines(Selecting(3, 3), a); }
 
     model::Program program;
     editor::PageSession session{program};
 };
+using Step = editor::Reply (SessionTest::*)(A);
 
 struct LeaveCase {
     const char* name;
-    std::function<editor::Reply(SessionTest&, LineAnswer)> leave;  // off line 2 of page A
-    LineAnswer answer;
+    Step leave;  // off line 2 of page A
+    A answer;
     Kind then;
     const char* pageA;
-    LineEdit lineEdited;
+    E lineEdited;
 };
 
 class UnsavedLine : public SessionTest, public ::testing::WithParamInterface<LeaveCase> {};
@@ -65,139 +78,87 @@ TEST_P(UnsavedLine, IsAskedAboutThenStoredDroppedOrKept) {
     const LeaveCase& c = GetParam();
     Use(testpage::ProgramWithLines(0, 3));
     EditLine(2);
-    EXPECT_EQ(c.leave(*this, LineAnswer::NotAsked).Then, Kind::AskAboutLine);
-    EXPECT_EQ(Page(), "L1 L2 L3 END");
-    EXPECT_EQ(session.State().LineEdited, LineEdit::Yes);
-    EXPECT_EQ(c.leave(*this, c.answer).Then, c.then);
-    EXPECT_EQ(Page(), c.pageA);
+    EXPECT_EQ((this->*c.leave)(A::NotAsked).Then, Kind::AskAboutLine);
+    EXPECT_EQ(PageA(), "L1 L2 L3 END");
+    EXPECT_EQ(session.State().LineEdited, E::Yes);
+    EXPECT_EQ((this->*c.leave)(c.answer).Then, c.then);
+    EXPECT_EQ(PageA(), c.pageA);
     EXPECT_EQ(session.State().LineEdited, c.lineEdited);
 }
 
-editor::Reply ClickLine3(SessionTest& t, LineAnswer a) {
-    return t.session.ClickRow(t.RowOf(3), true, a);
-}
-editor::Reply PageB(SessionTest& t, LineAnswer a) {
-    return t.session.ChangePage(1, a);
-}
-editor::Reply Insert(SessionTest& t, LineAnswer a) {
-    return t.session.InsertLine(a);
-}
-editor::Reply CutLine3(SessionTest& t, LineAnswer a) {
-    return t.session.CutLines(t.Selecting(3, 3), a);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Ways, UnsavedLine,
-    ::testing::Values(
-        LeaveCase{"RowClickYes", ClickLine3, LineAnswer::Yes, Kind::Stored, "L1 L2x L3 END",
-                  LineEdit::Saved},
-        LeaveCase{"RowClickNo", ClickLine3, LineAnswer::No, Kind::LineLoaded, "L1 L2 L3 END",
-                  LineEdit::No},
-        LeaveCase{"RowClickCancel", ClickLine3, LineAnswer::Cancel, Kind::Done, "L1 L2 L3 END",
-                  LineEdit::Yes},
-        LeaveCase{"PageYes", PageB, LineAnswer::Yes, Kind::Stored, "L1 L2x L3 END",
-                  LineEdit::Saved},
-        LeaveCase{"PageNo", PageB, LineAnswer::No, Kind::Redraw, "L1 L2 L3 END", LineEdit::No},
-        LeaveCase{"PageCancel", PageB, LineAnswer::Cancel, Kind::Done, "L1 L2 L3 END",
-                  LineEdit::Yes},
-        LeaveCase{"InsertYes", Insert, LineAnswer::Yes, Kind::Redraw, "L1 _ L2x L3 END",
-                  LineEdit::No},
-        LeaveCase{"InsertNo", Insert, LineAnswer::No, Kind::Redraw, "L1 _ L2 L3 END", LineEdit::No},
-        LeaveCase{"InsertCancel", Insert, LineAnswer::Cancel, Kind::Done, "L1 L2 L3 END",
-                  LineEdit::Yes},
-        LeaveCase{"DeleteYes", [](SessionTest& fixture, LineAnswer a) { return fixture.session.DeleteLine(a); },
-                  LineAnswer::Yes, Kind::ConfirmDelete, "L1 L2x L3 END", LineEdit::No},
-        LeaveCase{"CutNo", CutLine3, LineAnswer::No, Kind::Redraw, "L1 L2 END", LineEdit::No}),
-    testsupport::RowName());
-
-struct RefusalCase {
-    const char* name;
-    int lineCount;  // on page B
-    std::function<editor::Reply(SessionTest&)> act;
-    editor::Notice shown;
+const LeaveCase kLeaveCases[] = {
+    {"RowClickYes", &SessionTest::ToLine3, A::Yes, Kind::Stored, "L1 L2x L3 END", E::Saved},
+    {"RowClickNo", &SessionTest::ToLine3, A::No, Kind::LineLoaded, "L1 L2 L3 END", E::No},
+    {"RowClickCancel", &SessionTest::ToLine3, A::Cancel, Kind::Done, "L1 L2 L3 END", E::Yes},
+    {"PageYes", &SessionTest::ToPageB, A::Yes, Kind::Stored, "L1 L2x L3 END", E::Saved},
+    {"PageNo", &SessionTest::ToPageB, A::No, Kind::Redraw, "L1 L2 L3 END", E::No},
+    {"PageCancel", &SessionTest::ToPageB, A::Cancel, Kind::Done, "L1 L2 L3 END", E::Yes},
+    {"InsertYes", &SessionTest::Insert, A::Yes, Kind::Redraw, "L1 _ L2x L3 END", E::No},
+    {"InsertCancel", &SessionTest::Insert, A::Cancel, Kind::Done, "L1 L2 L3 END", E::Yes},
+    {"DeleteYes", &SessionTest::Delete, A::Yes, Kind::ConfirmDelete, "L1 L2x L3 END", E::No},
+    {"CutNo", &SessionTest::CutLine3, A::No, Kind::Redraw, "L1 L2 END", E::No},
 };
+INSTANTIATE_TEST_SUITE_P(Ways, UnsavedLine, ::testing::ValuesIn(kLeaveCases),
+                         testsupport::RowName());
 
-class Refused : public SessionTest, public ::testing::WithParamInterface<RefusalCase> {};
+// What refuses is the line operation's or the store's rule (tested there); the session shows
+// the warning that goes with it.
+TEST_F(SessionTest, RefusedOperationsAndStoresShowTheirWarning) {
+    Use(testpage::ProgramWithLines(1, 74), 1);  // End Page in the page's last line
+    Click(10);
+    EXPECT_EQ(Warning(session.InsertLine(A::NotAsked)), editor::kPageFull);
+    Click(75);
+    session.Core().ClickToolbar(6);
+    EXPECT_EQ(Warning(session.AcceptChange()), editor::kPageFull);
+    EXPECT_EQ(Warning(Click(1, A::Yes)), editor::kPageFull);
 
-TEST_P(Refused, ShowsItsWarningAndLeavesTheProgramAlone) {
-    Use(testpage::ProgramWithLines(1, GetParam().lineCount), 1);
-    const model::Program before = program;
-    const editor::Reply reply = GetParam().act(*this);
-    EXPECT_EQ(reply.Then, Kind::Warn);
-    EXPECT_EQ(reply.Message, GetParam().shown);
-    EXPECT_TRUE(program.SameContent(before));
-}
+    Use(testpage::ProgramWithLines(1, 72), 1);
+    session.CopyLines(Selecting(1, 2));
+    EXPECT_EQ(Warning(session.PasteLines(Selecting(5, 5), A::NotAsked)), editor::kNoRoomToPaste);
+    session.CopyLines(Selecting(1, 3));
+    EXPECT_EQ(Warning(session.ReplaceLines(Selecting(1, 1), A::NotAsked)),
+              editor::kNoRoomToReplace);
 
-editor::Reply InsertOnLine10(SessionTest& t) {
-    t.session.ClickRow(t.RowOf(10), true, LineAnswer::NotAsked);
-    return t.session.InsertLine(LineAnswer::NotAsked);
+    Use(testpage::ProgramWithLines(1, 3), 1);
+    Click(4);
+    EXPECT_EQ(Warning(session.DeleteLine(A::NotAsked)), editor::kCannotDeleteEndPage);
 }
-editor::Reply DeleteEndPage(SessionTest& t) {
-    t.session.ClickRow(t.RowOf(4), true, LineAnswer::NotAsked);
-    return t.session.DeleteLine(LineAnswer::NotAsked);
-}
-editor::Reply PasteTwoLines(SessionTest& t) {
-    t.session.CopyLines(t.Selecting(1, 2));
-    return t.session.PasteLines(t.Selecting(5, 5), LineAnswer::NotAsked);
-}
-editor::Reply ReplaceOneLineByThree(SessionTest& t) {
-    t.session.CopyLines(t.Selecting(1, 3));
-    return t.session.ReplaceLines(t.Selecting(1, 1), LineAnswer::NotAsked);
-}
-// End Page in line 75, the page's last, is given another function, then stored.
-editor::Reply GiveWayInTheLastLine(SessionTest& t, bool accept) {
-    t.session.ClickRow(t.RowOf(75), true, LineAnswer::NotAsked);
-    t.session.Core().ClickToolbar(6);
-    return accept ? t.session.AcceptChange() : t.session.ClickRow(0, true, LineAnswer::Yes);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Operations, Refused,
-    ::testing::Values(
-        RefusalCase{"InsertWithEndPageInTheLastLine", 74, InsertOnLine10, editor::kPageFull},
-        RefusalCase{"DeleteOfEndPage", 3, DeleteEndPage, editor::kCannotDeleteEndPage},
-        RefusalCase{"PastePastLine74", 72, PasteTwoLines, editor::kNoRoomToPaste},
-        RefusalCase{"ReplacePastLine74", 72, ReplaceOneLineByThree, editor::kNoRoomToReplace},
-        RefusalCase{"StoreOnARowClick", 74,
-                    [](SessionTest& fixture) { return GiveWayInTheLastLine(fixture, false); },
-                    editor::kPageFull},
-        RefusalCase{"StoreOnAccept", 74,
-                    [](SessionTest& fixture) { return GiveWayInTheLastLine(fixture, true); },
-                    editor::kPageFull}),
-    testsupport::RowName());
 
 // Input 7 is not fitted after New: a Check Input for it is a problem on pages A and B.
 TEST_F(SessionTest, ErrorLogIsOfferedUntilAnEntryIsPickedThenOpensAtOnce) {
-    model::Program problems = testpage::ProgramWithLines(0, 3);
-    problems.PgmData[2].Code = {1, 0x07, 1, 0};
-    problems.PgmData[300].Code = {1, 0x07, 1, 0};
-    problems.PgmData[301].Code = {12, 0, 0, 0};
-    program = problems;
+    program = testpage::ProgramWithLines(0, 3);
+    program.PgmData[2].Code = {1, 0x07, 1, 0};
+    program.PgmData[300].Code = {1, 0x07, 1, 0};
+    program.PgmData[301].Code = {12, 0, 0, 0};
     EXPECT_EQ(session.ListPage(0, 0), ErrorLogOffer::Ask);
     EXPECT_EQ(session.ListPage(0, 0), ErrorLogOffer::Ask);  // after a No, asked again
-    EXPECT_EQ(session.ErrorLogClosed(std::nullopt), std::nullopt);
-    EXPECT_EQ(session.ErrorLog(), ErrLogState::Cancel);
+    session.ErrorLogClosed(std::nullopt);
+    EXPECT_EQ(session.ErrorLog(), editor::ErrLogState::Cancel);
     EXPECT_EQ(session.ListPage(0, 0), ErrorLogOffer::Ask);
-    EXPECT_EQ(session.ErrorLogClosed(4), 4);
+    session.ErrorLogClosed(4);
     // The program selecting the picked row keeps the "yes"; the user's next click ends it.
-    EXPECT_EQ(session.ClickRow(4, false, LineAnswer::NotAsked).Then, Kind::LineLoaded);
-    EXPECT_EQ(session.State().CurLine, 2);
+    session.ClickRow(4, false, A::NotAsked);
     EXPECT_EQ(session.ListPage(1, 0), ErrorLogOffer::Open);
-    session.ClickRow(0, true, LineAnswer::NotAsked);
+    Click(1);
     EXPECT_EQ(session.ListPage(1, 0), ErrorLogOffer::Ask);
     session.ErrorLogClosed(0);
-    EXPECT_EQ(session.ListPage(2, 0), ErrorLogOffer::None);
-    EXPECT_EQ(session.ErrorLog(), ErrLogState::No);
+    EXPECT_EQ(session.ListPage(2, 0), ErrorLogOffer::None);  // which ends the "yes"
+    EXPECT_EQ(session.ListPage(1, 0), ErrorLogOffer::Ask);
 }
 
-TEST_F(SessionTest, ACommentRowKeepsTheLineAndItsEditsWithoutAsking) {
+// A comment row belongs to the line above it: the current line and its edits stay, unasked.
+TEST_F(SessionTest, ACommentRowKeepsTheEditedLineAndCancelLoadsTheStoredLineAgain) {
     Use(testpage::ProgramWithLines(0, 5));
     EditLine(2);
-    const editor::Reply reply = session.ClickRow(RowOf(4) + 1, true, LineAnswer::NotAsked);
+    session.Core().ClickToolbar(1);
+    const editor::Reply reply = session.ClickRow(RowOf(4) + 1, true, A::NotAsked);
     EXPECT_EQ(reply.Then, Kind::CommentRow);
     EXPECT_EQ(reply.Row, RowOf(4) + 1);
-    EXPECT_EQ(session.State().CurLine, 1);
-    EXPECT_EQ(session.State().LineEdited, LineEdit::Yes);
+    EXPECT_EQ(session.State().LineEdited, E::Yes);
+    session.CancelChange();
+    EXPECT_EQ(session.State().EditCode, (std::array<int32_t, 4>{9, 0, 2, 0}));
+    EXPECT_EQ(session.State().EditComment, "L2");
+    EXPECT_EQ(session.State().LineEdited, E::No);
 }
 
 // The store may give the stored line more comment rows, or make it End Page and cut off the
@@ -206,76 +167,59 @@ TEST_F(SessionTest, RowClickThatStoredFindsTheClickedLineAgain) {
     Use(testpage::ProgramWithLines(0, 3));
     EditLine(1);
     session.SetEditComment(std::string(130, 'c'));
-    const editor::Reply stored = session.ClickRow(RowOf(3), true, LineAnswer::Yes);
+    const editor::Reply stored = Click(3, A::Yes);
     ASSERT_EQ(stored.Then, Kind::Stored);
     session.ListPage(0, session.State().CurLine);
     EXPECT_EQ(session.RowAfterListing(), std::nullopt);
     const editor::Reply back = session.ReturnToLine(stored.Line);
-    EXPECT_EQ(back.Then, Kind::LineLoaded);
     EXPECT_EQ(back.Row, 6);
     EXPECT_TRUE(back.Reselect);
     EXPECT_EQ(session.State().EditComment, "L3");
-    EXPECT_EQ(session.State().LineEdited, LineEdit::No);
+    EXPECT_EQ(session.State().LineEdited, E::No);
 
     Use(testpage::ProgramWithLines(0, 3));
     EditLine(2);
     session.Core().ClickToolbar(11);  // End Page
-    session.ClickRow(RowOf(3), true, LineAnswer::Yes);
+    Click(3, A::Yes);
     session.ListPage(0, session.State().CurLine);
     EXPECT_EQ(session.ReturnToLine(2).Row, 2);  // End Page's, not its comment row below it
     EXPECT_EQ(session.State().CurLine, 1);
 }
 
-TEST_F(SessionTest, AcceptMovesOnToTheEndPageThatGaveWayPastTheNewLinesComment) {
+// A time over its limit keeps the line from being stored; once stored, Accept moves on to the
+// End Page that gave way, past the new line's comment.
+TEST_F(SessionTest, AcceptStoresNothingOverALimitAndMovesOnToTheEndPageThatGaveWay) {
     Use(testpage::ProgramWithLines(0, 0));
     EXPECT_EQ(session.AcceptChange().Then, Kind::Done);  // nothing edited
     session.Core().ClickToolbar(6);
     session.SetEditComment("c");
+    session.Core().ChangeTimeCount("60000");
+    const editor::Reply refused = session.AcceptChange();
+    EXPECT_EQ(refused.Then, Kind::BoxOverLimit);
+    EXPECT_EQ(refused.Box, editor::FieldId::TimeCount);
+    EXPECT_EQ(refused.Message, (editor::Notice{"Error", "Time cannot exceed 59999.99"}));
+    EXPECT_EQ(PageA(), "END");
+    session.Core().ChangeTimeCount("1");
     EXPECT_EQ(session.AcceptChange().Then, Kind::Stored);
     session.ListPage(0, 0);
     EXPECT_EQ(session.RowAfterAccept(), 2);  // Wait, its comment, End Page
-    EXPECT_EQ(session.State().LineEdited, LineEdit::No);
-    EXPECT_EQ(Page(), "c END");
+    EXPECT_EQ(session.State().LineEdited, E::No);
+    EXPECT_EQ(PageA(), "c END");
 }
 
-TEST_F(SessionTest, AcceptWithATimeOverItsLimitStoresNothing) {
-    Use(testpage::ProgramWithLines(0, 0));
-    session.Core().ClickToolbar(6);
-    session.Core().ChangeTimeCount("60000");
-    const editor::Reply reply = session.AcceptChange();
-    EXPECT_EQ(reply.Then, Kind::BoxOverLimit);
-    EXPECT_EQ(reply.Box, editor::FieldId::TimeCount);
-    EXPECT_EQ(reply.Message, (editor::Notice{"Error", "Time cannot exceed 59999.99"}));
-    EXPECT_EQ(Page(), "END");
-}
-
-TEST_F(SessionTest, CancelLoadsTheStoredLineAgain) {
-    Use(testpage::ProgramWithLines(0, 3));
-    EditLine(2);
-    session.Core().ClickToolbar(1);
-    session.CancelChange();
-    EXPECT_EQ(session.State().EditCode, (std::array<int32_t, 4>{9, 0, 2, 0}));
-    EXPECT_EQ(session.State().EditComment, "L2");
-    EXPECT_EQ(session.State().LineEdited, LineEdit::No);
-}
-
+// The redrawing after them selects that line's row, kept within the rows the page has left.
 TEST_F(SessionTest, CutAndPasteLeaveTheFirstLineOfTheirBlockCurrent) {
     Use(testpage::ProgramWithLines(0, 6));
     EXPECT_FALSE(session.CanPaste());
     session.CopyLines(Selecting(5, 6));
     EXPECT_TRUE(session.CanPaste());
-    EXPECT_EQ(session.CutLines(Selecting(2, 3), LineAnswer::NotAsked).Then, Kind::Redraw);
+    EXPECT_EQ(session.CutLines(Selecting(2, 3), A::NotAsked).Then, Kind::Redraw);
     EXPECT_EQ(session.State().CurLine, 1);
     EXPECT_EQ(session.State().ListRow, 2);
     Show(0, session.State().CurLine);
-    EXPECT_EQ(session.PasteLines(Selecting(4, 4), LineAnswer::NotAsked).Then, Kind::Redraw);
+    EXPECT_EQ(session.PasteLines(Selecting(4, 4), A::NotAsked).Then, Kind::Redraw);
     EXPECT_EQ(session.State().CurLine, 3);
     EXPECT_EQ(session.State().ListRow, 6);
-}
-
-TEST_F(SessionTest, RedrawingSelectsTheRowItWasOnWithinTheRowsLeft) {
-    Use(testpage::ProgramWithLines(0, 5));
-    session.ClickRow(RowOf(6), true, LineAnswer::NotAsked);
     program = testpage::ProgramWithLines(0, 1);
     session.ListPage(0, 0);
     EXPECT_EQ(session.RowAfterListing(), 2);

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <set>
 
 namespace testfiles {
 
@@ -29,17 +28,6 @@ ScratchFolder::ScratchFolder() {
 ScratchFolder::~ScratchFolder() {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
-}
-
-std::string ScratchFolder::Listing() const {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-        names.insert(entry.path().filename().string());
-    }
-    std::string listing;
-    for (const std::string& name : names)
-        listing += name + " ";
-    return listing;
 }
 
 }  // namespace testfiles

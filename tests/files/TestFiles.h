@@ -23,8 +23,6 @@ class ScratchFolder {
 
     const std::string& Path() const { return path_; }
     std::string File(const std::string& name) const { return path_ + "/" + name; }
-    // Names of the entries in the folder, sorted.
-    std::string Listing() const;
 
   private:
     std::string path_;

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "model/NewProgram.h"
-#include "model/PageGeometry.h"
 #include "model/PageListing.h"
 #include "model/Program.h"
 
@@ -18,8 +17,7 @@ TEST(PageListing, NewProgramListsOneEndPageRowAndNoProblems) {
     const model::Program program = NewProgram();
     for (int page = 0; page < model::kPageCount; ++page) {
         const model::PageListing listing = model::ListPage(program, page);
-        ASSERT_EQ(listing.Rows.size(), 1u);
-        EXPECT_EQ(listing.Rows[0], (model::ListRow{"     1          End Page", 1}));
+        EXPECT_EQ(listing.Rows, (std::vector<model::ListRow>{{"     1          End Page", 1}}));
         EXPECT_TRUE(listing.Errors.empty());
     }
 }
@@ -45,33 +43,22 @@ TEST(PageListing, StopsAfterTheFirstEndPageAndListsUpToThePageLimitWithoutOne) {
     EXPECT_EQ(listing.Rows.back().ItemData, 75);
 }
 
-TEST(PageListing, CommentsBecomeRowsOfSixtyCharacters) {
+// Line 1 of page B has a comment of two rows, so that line 2's row is row 3.
+TEST(PageListing, CommentsBecomeRowsOfSixtyAndLogRowsPointAtTheirLinesRow) {
     model::Program program = NewProgram();
-    program.PgmData[0].Code = {9, 0, 1, 0};
-    program.PgmData[0].Comment = std::string(60, 'a') + std::string(60, 'b') + std::string(10, 'c');
-    program.PgmData[1].Code = {12, 0, 0, 0};
-    program.PgmData[1].Comment = std::string(250, 'z');
-    const model::PageListing listing = model::ListPage(program, 0);
-    ASSERT_EQ(listing.Rows.size(), 1u + 3u + 1u + 4u);
-    EXPECT_EQ(listing.Rows[1], (model::ListRow{std::string(20, ' ') + std::string(60, 'a'), 0}));
-    EXPECT_EQ(listing.Rows[3], (model::ListRow{std::string(20, ' ') + "cccccccccc", 0}));
-    EXPECT_EQ(listing.Rows[4].ItemData, 2);
-    // Only 240 characters of a comment are shown.
-    EXPECT_EQ(listing.Rows[8].Text, std::string(20, ' ') + std::string(60, 'z'));
-}
-
-TEST(PageListing, LogRowsNameTheLineAndPointAtItsRowPastCommentRows) {
-    model::Program program = NewProgram();
-    program.PgmData[300].Code = {10, 0, 0, 2};  // Repeat on line 1 of page B
-    program.PgmData[300].Comment = std::string(70, 'x');
+    program.PgmData[300].Code = {10, 0, 0, 2};  // Repeat on line 1
+    program.PgmData[300].Comment = std::string(60, 'a') + std::string(10, 'c');
     program.PgmData[301].Code = {2, 0x01, 0x02, 0x07};
     program.PgmData[302].Code = {12, 0, 0, 0};
     const model::PageListing listing = model::ListPage(program, 1);
+    ASSERT_EQ(listing.Rows.size(), 5u);
+    EXPECT_EQ(listing.Rows[1], (model::ListRow{std::string(20, ' ') + std::string(60, 'a'), 0}));
+    EXPECT_EQ(listing.Rows[2], (model::ListRow{std::string(20, ' ') + "cccccccccc", 0}));
+    EXPECT_EQ(listing.Rows[3].ItemData, 2);
     ASSERT_EQ(listing.Errors.size(), 2u);
     EXPECT_EQ(listing.Errors[0],
               (model::ListRow{"Line 1:   Repeat Lines function cannot be used on line 1. ", 0}));
     EXPECT_EQ(listing.Errors[1], (model::ListRow{"Line 2:  Third Input is not installed. ", 3}));
-    EXPECT_EQ(listing.Rows[3].ItemData, 2);
 }
 
 TEST(PageListing, ChecksUseThePageTheLineStandsOn) {

@@ -11,9 +11,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <deque>
+#include <functional>
 #include <memory>
-#include <optional>
 
 #include "app/gui/CommentEdit.h"
 #include "app/gui/Dialogs.h"
@@ -24,20 +25,16 @@
 
 namespace testgui {
 
-struct ShownMessage {
-    QString Title;
-    QString Text;
-    gui::MessageButtons Buttons;
-};
-
 // Answers boxes and file dialogs from queues; a box nobody planned for gets its safest answer
-// (OK, No or Cancel) so that no test can hang, and is recorded like every other.
+// (OK, No or Cancel) and a file dialog is cancelled, so that no test can hang.
 class ScriptedDialogs : public gui::Dialogs {
   public:
     gui::Answer Message(const QString& title, const QString& text, gui::MessageIcon,
-                        gui::MessageButtons buttons, gui::Answer) override {
-        shown.push_back({title, text, buttons});
-        return Next(answers, gui::SafestAnswer(buttons));
+                        gui::MessageButtons offered, gui::Answer) override {
+        titles << title;
+        texts << text;
+        buttons.push_back(offered);
+        return Next(answers, gui::SafestAnswer(offered));
     }
     std::optional<QString> OpenFileName(const gui::FileDialogRequest& request) override {
         fileDialogs.push_back(request);
@@ -47,16 +44,11 @@ class ScriptedDialogs : public gui::Dialogs {
         return OpenFileName(request);
     }
 
-    QStringList Titles() const {
-        QStringList titles;
-        for (const ShownMessage& m : shown)
-            titles << m.Title;
-        return titles;
-    }
-
     std::deque<gui::Answer> answers;
     std::deque<std::optional<QString>> files;  // an empty entry cancels the dialog
-    std::vector<ShownMessage> shown;
+    QStringList titles;                        // of the boxes shown, with their texts and buttons
+    QStringList texts;
+    std::vector<gui::MessageButtons> buttons;
     std::vector<gui::FileDialogRequest> fileDialogs;
 
   private:
@@ -69,6 +61,22 @@ class ScriptedDialogs : public gui::Dialogs {
         return next;
     }
 };
+
+// Acts on the top-level window `name` once it shows, while the code under test waits in its
+// own event loop. The watch ends with `owner`.
+inline void WhenShown(const char* name, QObject* owner, std::function<void(QWidget*)> act) {
+    auto* poll = new QTimer(owner);
+    QObject::connect(poll, &QTimer::timeout, [=] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == name && w->isVisible()) {
+                poll->stop();
+                act(w);
+                return;
+            }
+        }
+    });
+    poll->start(10);
+}
 
 class MainWindowTest : public ::testing::Test {
   protected:
@@ -88,19 +96,10 @@ class MainWindowTest : public ::testing::Test {
     gui::CommentEdit* Comment() { return Find<gui::CommentEdit>("txtComment"); }
     const editor::EditorState& State() const { return window->Session().State(); }
 
-    QStringList Rows() {
-        QStringList rows;
-        for (int i = 0; i < List()->count(); ++i)
-            rows << List()->item(i)->text();
-        return rows;
-    }
-
-    // Replaces the program as Open does and shows page `page`.
-    void Use(const model::Program& replacement, int page = 0) {
+    // Replaces the program as Open does and shows page A.
+    void Use(const model::Program& replacement) {
         program = replacement;
         window->ShowNewProgram();
-        if (page != 0)
-            window->ChangePage(page);
     }
 
     // A click on a row, as the mouse gives it.

@@ -33,63 +33,49 @@ TEST_F(LineCommands, DeleteAsksFirstAndInsertAddsABlankLine) {
     EXPECT_EQ(Page(), "L1 L2 L3 END");
     Press("cmdDelLine");
     EXPECT_EQ(Page(), "L1 L3 END");
-    ASSERT_EQ(dialogs.Titles(), (QStringList{"Delete Line", "Delete Line"}));
-    EXPECT_EQ(dialogs.shown[0].Text,
-              "This will remove line 2 and move lines 3 thru 4 up.\n"
-              "Are you sure you want to continue?");
+    EXPECT_EQ(dialogs.titles, (QStringList{"Delete Line", "Delete Line"}));
+    EXPECT_EQ(dialogs.buttons[0], gui::MessageButtons::YesNo);
     Press("cmdInsLine");
     EXPECT_EQ(Page(), "L1 _ L3 END");
-    ClickRow(Rows().size() - 1);
+    ClickRow(List()->count() - 1);
     Press("cmdDelLine");
-    EXPECT_EQ(dialogs.shown.back().Text, "Cannot delete End Page");
+    EXPECT_EQ(dialogs.texts.back(), "Cannot delete End Page");
 }
 
+// The keys are the shortcuts of the pop-up menu's own items.
 TEST_F(LineCommands, PopupMenuAndKeysWorkOnTheSelectedRows) {
     Use(testpage::ProgramWithLines(0, 6));
     EXPECT_FALSE(Find<QAction>("mnuListEditPaste")->isEnabled());
     SelectLines(3, 4);
-    Trigger("mnuListEditCopy");
+    CtrlKey(Qt::Key_C);
     ClickRow(RowOf(2));
-    Trigger("mnuListEditPaste");
+    CtrlKey(Qt::Key_V);
     EXPECT_EQ(Page(), "L1 L3 L4 L2 L3 L4 L5 L6 END");
     SelectLines(1, 1);
     CtrlKey(Qt::Key_X);
     EXPECT_EQ(Page(), "L3 L4 L2 L3 L4 L5 L6 END");
-    SelectLines(2, 2);
-    CtrlKey(Qt::Key_C);
     SelectLines(6, 7);
     Trigger("mnuListEditReplace");
-    EXPECT_EQ(Page(), "L3 L4 L2 L3 L4 L4 END");
-    ClickRow(RowOf(1));
-    CtrlKey(Qt::Key_V);
-    EXPECT_EQ(Page(), "L4 L3 L4 L2 L3 L4 L4 END");
+    EXPECT_EQ(Page(), "L3 L4 L2 L3 L4 L1 END");
 }
 
-TEST_F(LineCommands, EnterAcceptsTheLineAndMovesOnToTheEndPageThatGaveWay) {
-    ClickRow(0);
-    Trigger("6a");
-    Type(TimeBox(), "12.5");
-    QTest::keyClick(TimeBox(), Qt::Key_Return);
-    EXPECT_EQ(program.PgmData[0].Code, (std::array<int16_t, 4>{9, 0, 12, 50}));
-    EXPECT_EQ(Rows()[1], "     2          End Page");
-    EXPECT_EQ(List()->currentRow(), 1);
-}
-
-TEST_F(LineCommands, OkRefusesAValueOverItsLimitWithOneMessageAndCancelRestoresTheLine) {
+// OK with a value over its limit shows one message and leaves the focus in the box; Cancel
+// loads the stored line again; Enter accepts and moves on to the End Page that gave way.
+TEST_F(LineCommands, OkRefusesAValueOverItsLimitCancelRestoresAndEnterAccepts) {
     ClickRow(0);
     Trigger("6a");
     Type(TimeBox(), "60000");
     Press("cmdAcceptChg");
-    EXPECT_EQ(dialogs.Titles(), QStringList{"Error"});
+    EXPECT_EQ(dialogs.titles, QStringList{"Error"});
     EXPECT_TRUE(TimeBox()->hasFocus());
     Press("cmdCancelChg");
-    EXPECT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.texts.size(), 1u);
     EXPECT_EQ(State().EditCode[0], 12);
-    EXPECT_EQ(State().LineEdited, editor::LineEdit::No);
     Trigger("6a");
-    Type(TimeBox(), "600");
-    Press("cmdAcceptChg");
-    EXPECT_EQ(program.PgmData[0].F(), 9);
+    Type(TimeBox(), "12.5");
+    QTest::keyClick(TimeBox(), Qt::Key_Return);
+    EXPECT_EQ(program.PgmData[0].Code, (std::array<int16_t, 4>{9, 0, 12, 50}));
+    EXPECT_EQ(List()->currentRow(), 1);
 }
 
 }  // namespace

@@ -1,9 +1,7 @@
 // The main window's wiring: the listing it draws, what a row click, the Page menu, the page name
-// and the comment box reach, the error log, the status label, the size and exit.
+// and the comment box reach, the error log, the trace marker, the smallest size and exit.
 #include <QScrollBar>
-#include <QTimer>
 
-#include "app/shell/MainLayout.h"
 #include "model/HardwareConfig.h"
 #include "tests/app/gui/GuiFixture.h"
 #include "tests/editor/PageBuilder.h"
@@ -14,12 +12,9 @@ using gui::Answer;
 using testgui::MainWindowTest;
 using testgui::RowOf;
 
-TEST_F(MainWindowTest, NewProgramListsTheOneEndPageRowInAFixedPitchFont) {
-    EXPECT_EQ(Rows(), QStringList{"     1          End Page"});
-    EXPECT_EQ(Find<QLabel>("lblPage")->text(), "Page A");
-    EXPECT_EQ(window->windowTitle(), "Zolt MCU Programmer");
-    EXPECT_EQ(List()->currentRow(), 0);
-    EXPECT_TRUE(dialogs.shown.empty());
+TEST_F(MainWindowTest, ListsThePageInAFixedPitchFont) {
+    ASSERT_EQ(List()->count(), 1);
+    EXPECT_EQ(List()->item(0)->text(), "     1          End Page");
     // Asked for, so that the columns line up whichever fonts this desktop has.
     for (const char* name : {"lstPage", "lblLineNum", "txtComment"})
         EXPECT_TRUE(Find<QWidget>(name)->font().fixedPitch()) << name;
@@ -36,23 +31,22 @@ TEST_F(MainWindowTest, RowClickAsksAboutAnEditedCommentAgainUntilAnswered) {
     ClickRow(RowOf(3));
     EXPECT_EQ(Comment()->Comment(), "L1x");
     ClickRow(RowOf(3));
-    ASSERT_EQ(dialogs.Titles(), (QStringList{"Save Changes", "Save Changes"}));
-    EXPECT_EQ(dialogs.shown[0].Text,
+    ASSERT_EQ(dialogs.titles, (QStringList{"Save Changes", "Save Changes"}));
+    EXPECT_EQ(dialogs.texts[0],
               "You have unsaved changes on this line\nDo you want to save them now?");
-    EXPECT_EQ(dialogs.shown[0].Buttons, gui::MessageButtons::YesNoCancel);
+    EXPECT_EQ(dialogs.buttons[0], gui::MessageButtons::YesNoCancel);
     EXPECT_EQ(program.PgmData[0].Comment, "L1x");
     EXPECT_EQ(Comment()->Comment(), "L3");
     EXPECT_EQ(Find<QLineEdit>("txtTimeCount")->text(), "3.00");
     EXPECT_EQ(List()->currentRow(), RowOf(3));
     ClickRow(RowOf(3));
-    EXPECT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.texts.size(), 2u);
 }
 
 TEST_F(MainWindowTest, ClickOnACommentRowSelectsItsLineRowToo) {
     Use(testpage::ProgramWithLines(0, 3));
     ClickRow(RowOf(2) + 1);
     EXPECT_TRUE(List()->item(RowOf(2))->isSelected());
-    EXPECT_EQ(State().CurLine, 0);
 }
 
 TEST_F(MainWindowTest, PageMenuShowsItsPageWithTheNameTypedForIt) {
@@ -99,52 +93,30 @@ TEST_F(MainWindowTest, CommentBoxLaysOutRowsOf60RefusesQuotesAndFillsARowOnEnter
 TEST_F(MainWindowTest, ErrorLogListsThePagesProblemsAndAPickSelectsItsLine) {
     model::Program problems = testpage::ProgramWithLines(0, 3);
     problems.PgmData[2].Code = {1, 0x07, 1, 0};
-    bool pick = false;
-    QStringList logged;
-    const auto answerLog = [&] {
-        QTimer::singleShot(0, [&] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                if (w->objectName() != "frmErrorForm" || !w->isVisible())
-                    continue;
-                EXPECT_FALSE(window->isEnabled());
-                auto* log = w->findChild<QListWidget*>(QStringLiteral("lstErrors"));
-                logged.clear();
-                for (int i = 0; i < log->count(); ++i)
-                    logged << log->item(i)->text();
-                const QRect first = log->visualItemRect(log->item(0));
-                if (pick)
-                    QTest::mouseClick(log->viewport(), Qt::LeftButton, {}, first.center());
-                else
-                    w->close();
-            }
-        });
-    };
     dialogs.answers = {Answer::Yes, Answer::Yes};
-    answerLog();
+    testgui::WhenShown("frmErrorForm", window.get(), [&](QWidget* log) {
+        EXPECT_FALSE(window->isEnabled());
+        log->close();
+    });
     Use(problems);
     EXPECT_TRUE(window->isEnabled());
-    EXPECT_EQ(State().CurLine, 0);
-    pick = true;
-    answerLog();
+    QString logged;
+    testgui::WhenShown("frmErrorForm", window.get(), [&](QWidget* log) {
+        auto* entries = log->findChild<QListWidget*>(QStringLiteral("lstErrors"));
+        logged = entries->item(0)->text();
+        const QRect first = entries->visualItemRect(entries->item(0));
+        QTest::mouseClick(entries->viewport(), Qt::LeftButton, {}, first.center());
+    });
     window->ChangePage(0);
-    ASSERT_EQ(dialogs.Titles(), (QStringList{"Program Errors", "Program Errors"}));
-    EXPECT_EQ(dialogs.shown[0].Text,
-              "A possible error was found on this page\nDo you want to view the error log?");
-    EXPECT_EQ(logged, QStringList{"Line 3:   Input is not installed. "});
+    EXPECT_EQ(dialogs.titles, (QStringList{"Program Errors", "Program Errors"}));
+    EXPECT_EQ(logged, "Line 3:   Input is not installed. ");
     EXPECT_EQ(List()->currentRow(), RowOf(3));
-    EXPECT_EQ(State().CurLine, 2);
     EXPECT_TRUE(window->isEnabled());
-}
-
-TEST_F(MainWindowTest, ConnectionStatusFitsItsLabel) {
-    QLabel* mode = Find<QLabel>("lblMode");
-    for (const char* text : {"Connected to MCU", "High Speed Error", "Connecting ..."})
-        EXPECT_GE(mode->width(), mode->fontMetrics().horizontalAdvance(QString(text))) << text;
-    EXPECT_LE(mode->geometry().right(), window->centralWidget()->width());
 }
 
 // At its smallest the window shows every control whole: the editor's toolbar and fields wrap
-// onto more rows, and the comment box shows four rows of 60 characters without scrolling.
+// onto more rows, the comment box shows four rows of 60 characters without scrolling, and the
+// connection status label grows to the left until the longest status fits.
 TEST_F(MainWindowTest, AtTheMinimumSizeEveryControlIsWholeAndTheCommentNeedsNoScrolling) {
     window->resize(300, 200);
     QApplication::processEvents();
@@ -159,21 +131,26 @@ TEST_F(MainWindowTest, AtTheMinimumSizeEveryControlIsWholeAndTheCommentNeedsNoSc
 
     const QRect inside = window->centralWidget()->rect();
     for (QWidget* control : window->centralWidget()->findChildren<QWidget*>()) {
-        if (!control->isVisible() || control->parentWidget() != window->centralWidget())
-            continue;
-        EXPECT_TRUE(inside.contains(control->geometry())) << control->objectName().toStdString();
+        if (control->isVisible() && control->parentWidget() == window->centralWidget()) {
+            EXPECT_TRUE(inside.contains(control->geometry()))
+                << control->objectName().toStdString();
+        }
     }
     auto* editor = Find<QWidget>("FunctionEditor");
     for (QWidget* field : editor->findChildren<QWidget*>()) {
         if (!field->isVisible())
             continue;
-        const QRect placed(field->mapTo(editor, QPoint(0, 0)), field->size());
-        EXPECT_TRUE(editor->rect().contains(placed)) << field->objectName().toStdString();
+        EXPECT_TRUE(
+            editor->rect().contains(QRect(field->mapTo(editor, QPoint(0, 0)), field->size())))
+            << field->objectName().toStdString();
         EXPECT_GE(field->width(), field->minimumSizeHint().width())
             << field->objectName().toStdString();
     }
     EXPECT_EQ(Comment()->verticalScrollBar()->maximum(), 0);
     EXPECT_EQ(Comment()->horizontalScrollBar()->maximum(), 0);
+    QLabel* mode = Find<QLabel>("lblMode");
+    for (const char* text : {"Connected to MCU", "High Speed Error", "Connecting ..."})
+        EXPECT_GE(mode->width(), mode->fontMetrics().horizontalAdvance(QString(text))) << text;
 }
 
 // Exit and closing the window both offer Cancel, so Esc on the question never loses the work.
@@ -189,11 +166,9 @@ TEST_F(MainWindowTest, ExitOrCloseWithCancelKeepsRunning) {
 
     dialogs.answers = {Answer::No};
     window->close();
-    ASSERT_EQ(dialogs.shown.size(), 3u);
-    for (const auto& shown : dialogs.shown) {
-        EXPECT_EQ(shown.Title, "Save Changes");
-        EXPECT_EQ(shown.Buttons, gui::MessageButtons::YesNoCancel);
-    }
+    EXPECT_EQ(dialogs.titles, (QStringList{"Save Changes", "Save Changes", "Save Changes"}));
+    EXPECT_EQ(dialogs.buttons,
+              std::vector<gui::MessageButtons>(3, gui::MessageButtons::YesNoCancel));
     EXPECT_EQ(exits, 1);
 }
 
@@ -213,29 +188,15 @@ TEST_F(MainWindowTest, TraceReportDuringAnEditLeavesTheEditedLineToOk) {
 
 // Each unit's transfer items come with its identification, before its speed set-up is done.
 TEST_F(MainWindowTest, EachUnitEnablesItsOwnTransfersOnly) {
-    struct Row {
-        comm::CommStateWord state;
-        const char* enabled;
-        const char* disabled;
-    };
-    const Row rows[] = {
-        {comm::CommStateWord::McuX, "mnuFileSendMCU", "mnuFileSendPP"},
-        {comm::CommStateWord::PpX, "mnuFileSendPP", "mnuFileReadTmr"},
-        {comm::CommStateWord::Cim, "mnuFileReadTmr", "mnuFileRun"},
-    };
-    for (const Row& row : rows) {
-        window->UpdateLinkMenus(row.state);
-        EXPECT_TRUE(Find<QAction>(row.enabled)->isEnabled()) << row.enabled;
-        EXPECT_FALSE(Find<QAction>(row.disabled)->isEnabled()) << row.disabled;
-    }
-}
-
-TEST_F(MainWindowTest, CtrlNStartsANewProgram) {
-    program.PgmData[0].Code = {9, 0, 1, 0};
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(program.PgmData[0].F(), 12);
+    window->UpdateLinkMenus(comm::CommStateWord::McuX);
+    EXPECT_TRUE(Find<QAction>("mnuFileSendMCU")->isEnabled());
+    EXPECT_FALSE(Find<QAction>("mnuFileSendPP")->isEnabled());
+    window->UpdateLinkMenus(comm::CommStateWord::PpX);
+    EXPECT_TRUE(Find<QAction>("mnuFileSendPP")->isEnabled());
+    EXPECT_FALSE(Find<QAction>("mnuFileReadTmr")->isEnabled());
+    window->UpdateLinkMenus(comm::CommStateWord::Cim);
+    EXPECT_TRUE(Find<QAction>("mnuFileReadTmr")->isEnabled());
+    EXPECT_FALSE(Find<QAction>("mnuFileRun")->isEnabled());
 }
 
 }  // namespace
