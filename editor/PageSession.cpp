@@ -6,8 +6,8 @@
 
 #include "editor/EndPage.h"
 #include "editor/StoreLine.h"
-#include "model/HardwareConfig.h"
 #include "model/Cp1252.h"
+#include "model/HardwareConfig.h"
 #include "model/Program.h"
 
 namespace editor {

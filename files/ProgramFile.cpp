@@ -6,8 +6,8 @@
 
 #include "files/AtomicFile.h"
 #include "files/ItemReader.h"
-#include "model/HardwareConfig.h"
 #include "model/Cp1252.h"
+#include "model/HardwareConfig.h"
 #include "model/Program.h"
 
 namespace files {

@@ -1,9 +1,9 @@
 // The panel transfers with the CIM.
 #include "link/CimTransfer.h"
 
-#include "model/HardwareConfig.h"
 #include "link/LinkSession.h"
 #include "link/LinkTexts.h"
+#include "model/HardwareConfig.h"
 #include "model/Program.h"
 
 namespace comm {
@@ -153,9 +153,8 @@ LinkResult CimTransfer::Read(model::Program& program, PanelKind kind) {
     status.Hide();
 
     (timers ? program.Tmr : program.Ctr) = tables;
-    program.SetRegisterByte(
-        timers ? model::kTimerModuleRegister : model::kCounterModuleRegister, 0,
-        model::kModuleInstalled);
+    program.SetRegisterByte(timers ? model::kTimerModuleRegister : model::kCounterModuleRegister, 0,
+                            model::kModuleInstalled);
     // The program now differs from its file: leaving it asks to save.
     program.PgmChanged = true;
     link_.Receiver().Observer().PanelsRead(kind);

@@ -3,10 +3,10 @@
 
 #include <memory>
 
-#include "model/HardwareConfig.h"
 #include "link/LineAddress.h"
 #include "link/LinkSession.h"
 #include "link/LinkTexts.h"
+#include "model/HardwareConfig.h"
 #include "model/Program.h"
 
 namespace comm {

@@ -1,10 +1,10 @@
 // Answering the Pocket Programmer's messages and ending its transfer.
 #include "link/PpResponder.h"
 
-#include "model/HardwareConfig.h"
 #include "link/Frames.h"
 #include "link/LineAddress.h"
 #include "link/LinkTexts.h"
+#include "model/HardwareConfig.h"
 #include "model/Program.h"
 #include "model/ProgramChecksum.h"
 

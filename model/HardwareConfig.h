@@ -11,7 +11,6 @@ namespace model {
 
 class Program;
 
-
 constexpr int kPositionCount = 10;  // the MCU and blocks 10..90
 constexpr int kTimerModuleRegister = 120;
 constexpr int kCounterModuleRegister = 122;

@@ -6,8 +6,8 @@
 
 #include "model/IOTables.h"
 #include "model/PageGeometry.h"
-#include "model/PgmRecord.h"
 #include "model/PanelTables.h"
+#include "model/PgmRecord.h"
 
 namespace model {
 

@@ -15,7 +15,8 @@ ErrorLogWindow::ErrorLogWindow(QWidget* owner) : owner_(owner) {
     setObjectName(QStringLiteral("frmErrorForm"));
     setWindowTitle(QStringLiteral("Error Log"));
     // A dialog: a title and a close button, nothing to minimise or maximise.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("lstErrors"));
     list_->setFont(FixedPitchFont());

@@ -35,10 +35,10 @@ FileCommands::FileCommands(model::Program& program, Dialogs& dialogs,
 bool FileCommands::OfferToSave() {
     if (!program_.PgmChanged)
         return true;
-    const Answer answer = dialogs_.Message(
-        QStringLiteral("Save Changes"),
-        QStringLiteral("Do you want to save changes to this program?"), MessageIcon::Warning,
-        MessageButtons::YesNoCancel, Answer::Yes);
+    const Answer answer =
+        dialogs_.Message(QStringLiteral("Save Changes"),
+                         QStringLiteral("Do you want to save changes to this program?"),
+                         MessageIcon::Warning, MessageButtons::YesNoCancel, Answer::Yes);
     if (answer == Answer::Cancel)
         return false;
     // Yes with the save dialog cancelled, or a save that failed, keeps the changes unsaved:
@@ -106,10 +106,10 @@ bool FileCommands::Save() {
 }
 
 void FileCommands::Export() {
-    const auto chosen = dialogs_.SaveFileName(
-        {QStringLiteral("Export Zolt Program"),
-         QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*"),
-         DisplayPath(shell::FilePreset(pgmDir_, "*.txt"))});
+    const auto chosen =
+        dialogs_.SaveFileName({QStringLiteral("Export Zolt Program"),
+                               QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*"),
+                               DisplayPath(shell::FilePreset(pgmDir_, "*.txt"))});
     if (!chosen)
         return;
     const std::string path = shell::WithDefaultExtension(LocalPath(*chosen), ".txt");

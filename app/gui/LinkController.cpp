@@ -9,13 +9,13 @@
 
 #include "app/gui/Dialogs.h"
 #include "app/gui/MainWindow.h"
-#include "model/qt/ModelText.h"
 #include "app/shell/SettingsStore.h"
 #include "app/shell/StartupSettings.h"
 #include "link/DevicePorts.h"
 #include "link/LinkTexts.h"
 #include "link/qt/CommSetupDialog.h"
 #include "model/Program.h"
+#include "model/qt/ModelText.h"
 
 namespace gui {
 namespace {
@@ -36,7 +36,8 @@ MessageIcon IconOf(comm::NoticeIcon icon) {
 
 // A box without a title of its own carries the programmer's name.
 QString TitleOf(const comm::Notice& notice) {
-    return notice.Title.empty() ? QCoreApplication::applicationName() : model::ToQString(notice.Title);
+    return notice.Title.empty() ? QCoreApplication::applicationName()
+                                : model::ToQString(notice.Title);
 }
 
 }  // namespace
@@ -159,8 +160,8 @@ void LinkController::SendCounters() {
 void LinkController::ReadPanels(const char* prompt,
                                 comm::LinkResult (comm::LinkSession::*read)(model::Program&)) {
     // The user starts "Send Data" on the panel first; Cancel leaves the panel data as it is.
-    if (dialogs_.Message(QCoreApplication::applicationName(), model::ToQString(prompt), MessageIcon::None,
-                         MessageButtons::OkCancel, Answer::Ok) != Answer::Ok)
+    if (dialogs_.Message(QCoreApplication::applicationName(), model::ToQString(prompt),
+                         MessageIcon::None, MessageButtons::OkCancel, Answer::Ok) != Answer::Ok)
         return;
     RunTransfer([this, read] { return (session_.*read)(program_); });
 }
@@ -223,8 +224,9 @@ void LinkController::Message(const comm::Notice& notice) {
 }
 
 bool LinkController::AskYesNo(const comm::Notice& question) {
-    return dialogs_.Message(TitleOf(question), model::ToQString(question.Text), IconOf(question.Icon),
-                            MessageButtons::YesNo, Answer::No) == Answer::Yes;
+    return dialogs_.Message(TitleOf(question), model::ToQString(question.Text),
+                            IconOf(question.Icon), MessageButtons::YesNo,
+                            Answer::No) == Answer::Yes;
 }
 
 void LinkController::ProgramReplaced() {

@@ -73,7 +73,8 @@ Answer QtDialogs::Message(const QString& title, const QString& text, MessageIcon
     box.setDefaultButton(BoxButton(defaultButton));
     // Qt widens a box to its title; without minimise and maximise buttons the title bar has
     // the room it counted on.
-    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowCloseButtonHint);
     switch (box.exec()) {
         case QMessageBox::Ok:
             return Answer::Ok;

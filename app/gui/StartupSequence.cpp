@@ -81,8 +81,7 @@ void StartupSequence::Welcome() {
 void StartupSequence::OfferConnection() {
     Dialogs& dialogs = window_.Messages();
     if (dialogs.Message(QStringLiteral("Connect"), QStringLiteral("Connect to Zolt device?"),
-                        MessageIcon::Question, MessageButtons::YesNo,
-                        Answer::No) == Answer::Yes) {
+                        MessageIcon::Question, MessageButtons::YesNo, Answer::No) == Answer::Yes) {
         window_.Link().Connect();
         return;
     }

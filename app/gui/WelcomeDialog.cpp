@@ -24,7 +24,8 @@ void SetSize(QLabel* label, int points, bool bold) {
 WelcomeDialog::WelcomeDialog(QWidget* owner) : owner_(owner) {
     setObjectName(QStringLiteral("frmWelcome"));
     setWindowTitle(QStringLiteral("Zolt MCU Programmer"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     auto* column = new QVBoxLayout(this);
     const char* names[3] = {"lblWelcm1", "lblWelcm2", "lblWelcm3"};
     for (int i = 0; i < 3; ++i) {

@@ -18,7 +18,8 @@ CommSetupDialog::CommSetupDialog(const CommChoice& current, std::function<bool(i
       showMessage_(std::move(showMessage)) {
     setObjectName("frmCommSetup");
     setWindowTitle("Comm Port Setting");
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setModal(true);
 
     auto* ports = new QVBoxLayout;

@@ -4,7 +4,6 @@
 #include <QDialog>
 #include <functional>
 
-
 namespace comm {
 
 // The link settings the dialog edits: CommPortNumber 0..4 and CommSpeed 0..1.

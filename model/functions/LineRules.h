@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "model/IOTables.h"
 #include "model/FunctionTable.h"
+#include "model/IOTables.h"
 
 namespace model::rules {
 
