@@ -14,10 +14,6 @@ struct DescribeCase {
     const char* text;
 };
 
-void PrintTo(const DescribeCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class DescribeLineTest : public testing::TestWithParam<DescribeCase> {};
 
 TEST_P(DescribeLineTest, GivesTheControllersSentence) {
@@ -30,13 +26,11 @@ TEST_P(DescribeLineTest, GivesTheControllersSentence) {
 const DescribeCase kCases[] = {
     {"Blank", {0, 0, 0, 0}, "Blank"},
     {"EndPage", {12, 0, 0, 0}, "End Page"},
-    {"DigitalInputOnWithJump",
-     {1, 0x12, 1, 7},
-     "Check Input 12 For Status ON  If NOT, Move to Line 7"},
+    {"InputOnJump", {1, 0x12, 1, 7}, "Check Input 12 For Status ON  If NOT, Move to Line 7"},
     {"DigitalInputAnyNonZeroIsOn", {1, 0x12, 200, 0}, "Check Input 12 For Status ON"},
     {"DigitalInputOff", {1, 0x05, 0, 0}, "Check Input 5 For Status OFF"},
     {"VoltageAboveNoJump", {13, 0x91, 125, 0}, "Check Input 91 for voltage ABOVE 5.00"},
-    {"VoltageBelowFull",
+    {"BelowFull",
      {14, 0x91, 255, 3},
      "Check Input 91 for voltage BELOW 10.20  If NOT, Move to Line 3"},
     {"VoltageSmallest", {13, 0x91, 1, 0}, "Check Input 91 for voltage ABOVE 0.04"},
@@ -71,7 +65,7 @@ const DescribeCase kCases[] = {
     {"TimerUnknownOperation", {32, 161, 8, 0}, ""},
     {"CounterIncrementDisplayed", {34, 2, 0, 1}, "Increment Counter 2 and display it"},
     {"CounterDecrement", {35, 8, 0, 0}, "Decrement Counter 8"},
-    {"CounterAtOrAbove",
+    {"CounterAboveJump",
      {36, 0x33, 232, 4},
      "Check if Counter 3 is AT or ABOVE 1000  If NOT, Move to Line 4"},
     {"CounterAtOrBelow", {37, 0x05, 7, 0}, "Check if Counter 5 is AT or BELOW 7"},
@@ -99,7 +93,9 @@ const DescribeCase kCases[] = {
 INSTANTIATE_TEST_SUITE_P(EveryFamily, DescribeLineTest, testing::ValuesIn(kCases),
                          testsupport::RowName());
 
-TEST(DescribeLineNames, ShowTheStoredNameInsteadOfTheNumber) {
+// Names replace numbers, inputs and outputs from separate tables; records past the pages (the
+// transfer-only and register records) are described too.
+TEST(DescribeLine, ShowsStoredNamesAndDescribesEveryRecord) {
     model::Program program;
     model::MakeNewProgram(program);
     program.IOName[12][model::kOutput] = "PUMP";
@@ -108,16 +104,10 @@ TEST(DescribeLineNames, ShowTheStoredNameInsteadOfTheNumber) {
     program.PgmData[1].Code = {255, 0x12, 0, 0};
     program.PgmData[2].Code = {255, 0x03, 0, 0};
     program.PgmData[3].Code = {2, 0x12, 0x12, 0};
+    program.PgmData[230].Code = {9, 0, 2, 0};
     EXPECT_EQ(model::DescribeLine(program, 1), "Turn ON Output PUMP");
     EXPECT_EQ(model::DescribeLine(program, 2), "Turn ON Output ");
-    // Input and output names are separate tables.
     EXPECT_EQ(model::DescribeLine(program, 3), "Compare Inputs DOOR & DOOR for ALL ON");
-}
-
-TEST(DescribeLineRecords, DescribesTransferOnlyAndRegisterRecordsToo) {
-    model::Program program;
-    model::MakeNewProgram(program);
-    program.PgmData[230].Code = {9, 0, 2, 0};
     EXPECT_EQ(model::DescribeLine(program, 230), "Wait 2.00 Seconds");
     EXPECT_EQ(model::DescribeLine(program, 950), "Blank");
 }
