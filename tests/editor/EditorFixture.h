@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "editor/FunctionEditorCore.h"
@@ -15,21 +16,17 @@ namespace testeditor {
 
 using editor::FieldId;
 
-// Inputs 1..6, outputs 1..4 on the MCU; block 90 analog with inputs 91, 92 and outputs 91,
-// 92; both modules fitted.
-inline void FitTestHardware(model::Program& program) {
-    program.SetRegisterByte(90, 0, 2);
-    program.SetRegisterByte(90, 1, 2);
-    program.SetRegisterByte(90, 2, 1);
-    program.SetRegisterByte(model::kTimerModuleRegister, 0, model::kModuleInstalled);
-    program.SetRegisterByte(model::kCounterModuleRegister, 0, model::kModuleInstalled);
-}
-
 class EditorTest : public ::testing::Test {
   protected:
     EditorTest() : core(program, state) {
         model::MakeNewProgram(program);
-        FitTestHardware(program);
+        // Inputs 1..6, outputs 1..4 on the MCU; block 90 analog with inputs 91, 92 and outputs
+        // 91, 92; both modules fitted.
+        program.SetRegisterByte(90, 0, 2);
+        program.SetRegisterByte(90, 1, 2);
+        program.SetRegisterByte(90, 2, 1);
+        program.SetRegisterByte(model::kTimerModuleRegister, 0, model::kModuleInstalled);
+        program.SetRegisterByte(model::kCounterModuleRegister, 0, model::kModuleInstalled);
         state.CurLine = 2;
         core.RefreshIOLists();
     }
@@ -49,13 +46,11 @@ class EditorTest : public ::testing::Test {
     // the list has no such item.
     void Pick(FieldId id, const std::string& text) {
         const auto& items = Field(id).Items;
-        int i = 0;
-        while (i < static_cast<int>(items.size()) && items[i].Text != text)
-            ++i;
-        if (i == static_cast<int>(items.size())) {
-            ADD_FAILURE() << "no item \"" << text << "\" in " << editor::FieldName(id);
-            return;
-        }
+        const auto item = std::find_if(items.begin(), items.end(), [&text](const auto& candidate) {
+            return candidate.Text == text;
+        });
+        ASSERT_NE(item, items.end()) << "no item \"" << text << "\" in " << editor::FieldName(id);
+        const int i = static_cast<int>(item - items.begin());
         switch (id) {
             case FieldId::OutputList:
                 return core.SelectOutput(i);
