@@ -1,5 +1,5 @@
-// The function editor without its widgets, one table per function family: a stored line, what
-// the user does to it, the line code that results and the fields it shows, left to right.
+// The function editor without its widgets, one table grouped by function family: a stored line,
+// what the user does to it, the line code that results and the fields it shows, left to right.
 #include <gtest/gtest.h>
 
 #include <algorithm>
