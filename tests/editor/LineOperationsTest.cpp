@@ -53,18 +53,20 @@ LineOpResult Cut(P p, int first, int last, const std::string& taken) {
 
 // Stores `code` with the comment "s" into line `line`, edited in `mode`; the editor's mode is
 // `modeAfter` then. A refused store counts as a full page.
-R Store(P p, int line, std::array<int32_t, 4> code, M mode, M modeAfter) {
-    editor::EditorState state;
-    state.CurPage = kPage;
-    state.CurLine = line - 1;
-    state.EditCode = code;
-    state.EditComment = "s";
-    state.Mode = mode;
-    state.LineEdited = editor::LineEdit::Yes;
-    const bool stored = editor::StoreLine(p, state) == editor::StoreResult::Stored;
-    EXPECT_EQ(state.Mode, modeAfter);
-    EXPECT_EQ(state.LineEdited, stored ? editor::LineEdit::Saved : editor::LineEdit::Yes);
-    return stored ? R::Done : R::PageFull;
+std::function<R(P)> Store(int line, std::array<int32_t, 4> code, M mode, M modeAfter) {
+    return [=](P p) {
+        editor::EditorState state;
+        state.CurPage = kPage;
+        state.CurLine = line - 1;
+        state.EditCode = code;
+        state.EditComment = "s";
+        state.Mode = mode;
+        state.LineEdited = editor::LineEdit::Yes;
+        const bool stored = editor::StoreLine(p, state) == editor::StoreResult::Stored;
+        EXPECT_EQ(state.Mode, modeAfter);
+        EXPECT_EQ(state.LineEdited, stored ? editor::LineEdit::Saved : editor::LineEdit::Yes);
+        return stored ? R::Done : R::PageFull;
+    };
 }
 
 // Page B as "L1 _ L2 END(its comment) +1": its lines through End Page, then how many records
@@ -133,26 +135,17 @@ const OpCase kCases[] = {
      R::NoRoomToReplace, nullptr, 72},
     {"StoreWritesTheCodeUpTo255AndTheComment", 3,
      [](P p) {
-         const R result = Store(p, 2, {9, 300, 2, 3}, M::Line, M::Line);
+         const R result = Store(2, {9, 300, 2, 3}, M::Line, M::Line)(p);
          EXPECT_EQ(p.PgmData[kBase + 1].Code, (std::array<int16_t, 4>{9, 255, 2, 3}));
          return result;
      },
      R::Done, "L1 s L3 END(e) +1", 3},
     {"StoreOfEndPageClearsTheLinesAfterItButTheLast", 60,
-     [](P p) {
-         return Store(p, 5, {12, 0, 0, 0}, M::NewEnd, M::NewEnd);
-     },
-     R::Done, "L1 L2 L3 L4 END(s) +1", 4},
-    {"StoreOverEndPagePushesItDown", 3,
-     [](P p) {
-         return Store(p, 4, {9, 0, 5, 0}, M::Line, M::End);
-     },
-     R::Done, "L1 L2 L3 s END +1", 4},
-    {"StoreOverEndPageInTheLastLine", 74,
-     [](P p) {
-         return Store(p, 75, {9, 0, 5, 0}, M::Line, M::Line);
-     },
-     R::PageFull, nullptr, 74},
+     Store(5, {12, 0, 0, 0}, M::NewEnd, M::NewEnd), R::Done, "L1 L2 L3 L4 END(s) +1", 4},
+    {"StoreOverEndPagePushesItDown", 3, Store(4, {9, 0, 5, 0}, M::Line, M::End), R::Done,
+     "L1 L2 L3 s END +1", 4},
+    {"StoreOverEndPageInTheLastLine", 74, Store(75, {9, 0, 5, 0}, M::Line, M::Line), R::PageFull,
+     nullptr, 74},
 };
 
 TEST(LineOperations, KeepEndPageAndItsRegisterRightOrChangeNothing) {

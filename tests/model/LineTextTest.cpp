@@ -80,6 +80,7 @@ const DescribeCase kCases[] = {
     {"AnalogSetFull", {253, 0x81, 0, 160}, "Set Output 81 to 100%"},
     {"AnalogIncrease", {252, 0x81, 0, 0x45}, "Increase Output 81 by 45%"},
     {"AnalogDecreaseTwoBlanks", {251, 0x81, 0, 0x25}, "Decrease Output 81 by  25%"},
+    {"UnknownSix", {6, 1, 2, 3}, "Unknown Function Code"},
     {"UnknownSeven", {7, 0, 0, 0}, "Unknown Function Code"},
     {"UnknownBetweenCounterAndOutput", {41, 0, 0, 0}, "Unknown Function Code"},
     {"UnknownBelowAnalog", {250, 0, 0, 0}, "Unknown Function Code"},
