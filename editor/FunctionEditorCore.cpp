@@ -306,10 +306,7 @@ std::string FunctionEditorCore::ChangeTimeCount(std::string_view text) {
 }
 
 std::optional<std::string> FunctionEditorCore::LeaveTimeCount() {
-    auto message =
-        TimeLimitMessage(Function().Fields.Packs, TimeBoxValue(view_[F::TimeCount].Text));
-    timeValid_ = !message;
-    return message;
+    return TimeLimitMessage(Function().Fields.Packs, TimeBoxValue(view_[F::TimeCount].Text));
 }
 
 bool FunctionEditorCore::LineKeyAccepted(std::string_view text, int selLength, char key) const {
@@ -323,10 +320,8 @@ void FunctionEditorCore::ChangeLineMisc(std::string_view text) {
 }
 
 std::optional<std::string> FunctionEditorCore::LeaveLineMisc() {
-    auto message = LineLimitMessage(Function(), Code(1), state_.CurPage,
-                                    LineBoxValue(view_[F::LineMisc].Text));
-    lineValid_ = !message;
-    return message;
+    return LineLimitMessage(Function(), Code(1), state_.CurPage,
+                            LineBoxValue(view_[F::LineMisc].Text));
 }
 
 std::optional<std::string> FunctionEditorCore::CheckBeforeAccept(FieldId focused) {

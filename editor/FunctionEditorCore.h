@@ -64,10 +64,6 @@ class FunctionEditorCore {
     // means the line may be accepted; any other field has no check.
     std::optional<std::string> CheckBeforeAccept(FieldId focused);
 
-    // Results of the last leaving checks (TimeValid, LineValid).
-    bool TimeValid() const { return timeValid_; }
-    bool LineValid() const { return lineValid_; }
-
   private:
     int& Code(int i) { return state_.EditCode[i]; }
     void Edited() { state_.LineEdited = LineEdit::Yes; }
@@ -90,8 +86,6 @@ class FunctionEditorCore {
     model::Program& program_;
     EditorState& state_;
     EditorView view_;
-    bool timeValid_ = true;
-    bool lineValid_ = true;
 };
 
 }  // namespace editor
