@@ -1,6 +1,8 @@
 // The in-memory test bench of the link.
 #include "tests/link/LinkBench.h"
 
+#include <algorithm>
+
 namespace linktest {
 
 sim::UnitSetup UnitOf(sim::UnitKind kind, int interfaceVersion) {
@@ -11,17 +13,27 @@ sim::UnitSetup UnitOf(sim::UnitKind kind, int interfaceVersion) {
     return setup;
 }
 
-LinkBench::LinkBench(const sim::UnitSetup& setup)
-    : unit(setup), port(unit, clock), pump(clock, port), link(port, clock, pump, seen) {
-    clock.Set(1000);
-    pump.Attach(link);
-}
-
 comm::LinkResult LinkBench::Connect(int commSpeed) {
     const comm::LinkResult opened = link.Connect("memory", commSpeed);
-    if (!opened.Ok())
-        return opened;
-    return link.WaitForUnit(5000);
+    return opened.Ok() ? link.WaitForUnit(5000) : opened;
+}
+
+comm::WaitResult LinkBench::PumpUntil(const std::function<bool()>& done, comm::Millis timeoutMs) {
+    if (done())
+        return comm::WaitResult::Done;
+    const comm::Millis deadline = now_ + timeoutMs;
+    for (;;) {
+        if (cancelled_)
+            return comm::WaitResult::Cancelled;
+        link.Service();
+        if (done())
+            return comm::WaitResult::Done;
+        if (now_ >= deadline)
+            return comm::WaitResult::TimedOut;
+        const comm::Millis next =
+            std::min(link.NextTimerDue().value_or(deadline), port.NextWake().value_or(deadline));
+        now_ = std::max(std::min(next, deadline), now_ + 1);
+    }
 }
 
 }  // namespace linktest

@@ -231,13 +231,13 @@ TEST(LinkTransfer, CancelOrResetStopsATransferAndTheLinkRecovers) {
             ASSERT_TRUE(bench.Connect().Ok());
             auto program = RandomProgram(81);
             const model::Program before = *program;
-            const comm::Millis start = bench.clock.Now();
+            const comm::Millis start = bench.Now();
             bench.seen.OnProgress = [&](int value) {
                 if (value == 100)
                     reset ? bench.link.Reset() : bench.link.Cancel();
             };
             EXPECT_EQ((bench.link.*transfer)(*program).Result, Outcome::Cancelled) << reset;
-            EXPECT_LT(bench.clock.Now() - start, LinkSession::kReplyWait) << reset;
+            EXPECT_LT(bench.Now() - start, LinkSession::kReplyWait) << reset;
             EXPECT_TRUE(AsItWas(*program, before)) << reset;
             EXPECT_EQ(bench.link.State(), reset ? S::None : S::Mcu) << reset;
             bench.seen.OnProgress = nullptr;
@@ -378,7 +378,7 @@ TEST(LinkRun, RunsTracedWhenTheChecksumsMatchAndAsksOtherwise) {
         EXPECT_EQ(CountRequests(bench.unit, 4), runs ? 1u : 0u);
         EXPECT_EQ(bench.link.State(), row.state);
         EXPECT_EQ(bench.seen.Transfer == t::kRunningProgram, runs);
-        bench.pump.Idle(1000);
+        bench.Idle(1000);
         EXPECT_EQ(bench.seen.TraceRows, row.traceRows);
         bench.link.Stop();
         EXPECT_EQ(bench.link.State(), S::None);

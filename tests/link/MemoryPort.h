@@ -7,14 +7,14 @@
 #include <optional>
 
 #include "app/sim/UnitEmulator.h"
+#include "link/Clock.h"
 #include "link/SerialPort.h"
-#include "tests/link/FakeClock.h"
 
 namespace linktest {
 
 class MemoryPort : public comm::SerialPort {
   public:
-    MemoryPort(sim::UnitEmulator& unit, const FakeClock& clock) : unit_(unit), clock_(clock) {}
+    MemoryPort(sim::UnitEmulator& unit, const comm::Clock& clock) : unit_(unit), clock_(clock) {}
 
     bool Open(const std::string& device, std::string& error) override;
     void Close() override;
@@ -45,7 +45,7 @@ class MemoryPort : public comm::SerialPort {
     void CheckHangup();
 
     sim::UnitEmulator& unit_;
-    const FakeClock& clock_;
+    const comm::Clock& clock_;
     bool open_ = false;
     bool failed_ = false;
     int baud_ = 9600;
