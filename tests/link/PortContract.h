@@ -1,15 +1,106 @@
 // What every serial port and its pump must do on a real line: carry every byte value both
 // ways, fire the link's timers while waiting, time out, and end a wait when the far side goes.
-// Each port's test file instantiates it.
+// Each port's test file instantiates it with its port and pump, on a pseudo-terminal whose
+// master side plays the unit's end of the line, and a stand-in link that only collects bytes
+// and fires one timer.
 #pragma once
 
+#include <poll.h>
+#include <pty.h>
+#include <unistd.h>
+
 #include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
-#include "tests/link/PortTestKit.h"
+#include "link/EventPump.h"
+#include "link/SerialPort.h"
 
 namespace comm {
+
+class Pty {
+  public:
+    Pty() {
+        int slave = -1;
+        char name[256] = {};
+        if (::openpty(&master_, &slave, name, nullptr, nullptr) == 0) {
+            ::close(slave);
+            device_ = name;
+        }
+    }
+    ~Pty() { CloseMaster(); }
+    const std::string& Device() const { return device_; }
+    void Send(std::vector<uint8_t> bytes) const {
+        ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), ssize_t(bytes.size()));
+    }
+    // What has come, once 200 ms pass without a byte.
+    std::vector<uint8_t> ReadAll() const {
+        std::vector<uint8_t> bytes;
+        uint8_t buffer[64];
+        for (pollfd fd{master_, POLLIN, 0}; ::poll(&fd, 1, 200) > 0;) {
+            const ssize_t n = ::read(master_, buffer, sizeof buffer);
+            if (n <= 0)
+                break;
+            bytes.insert(bytes.end(), buffer, buffer + n);
+        }
+        return bytes;
+    }
+    void CloseMaster() {
+        if (master_ >= 0)
+            ::close(master_);
+        master_ = -1;
+    }
+
+  private:
+    int master_ = -1;
+    std::string device_;
+};
+
+class FakeLink : public Serviced {
+  public:
+    explicit FakeLink(SerialPort& port) : port_(port) {}
+    void Service() override {
+        port_.TakeReceived(received);
+        if (timerDue && clock.Now() >= *timerDue) {
+            timerDue.reset();
+            ++ticks;
+        }
+    }
+    std::optional<Millis> NextTimerDue() const override { return timerDue; }
+
+    SteadyClock clock;
+    std::vector<uint8_t> received;
+    std::optional<Millis> timerDue;
+    int ticks = 0;
+
+  private:
+    SerialPort& port_;
+};
+
+template <typename P, typename W>
+struct PortKind {
+    using Port = P;
+    using Pump = W;
+};
+
+// A port of the kind open on a fresh pseudo-terminal, with its pump over it.
+template <typename Kind>
+class PortOnPty : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (pty.Device().empty())
+            GTEST_SKIP() << "no pseudo-terminal available";
+        std::string error;
+        ASSERT_TRUE(port.Open(pty.Device(), error)) << error;
+    }
+    Pty pty;
+    typename Kind::Port port;
+    FakeLink link{port};
+    typename Kind::Pump pump{port, link.clock, link};
+};
 
 template <typename Kind>
 using PortContract = PortOnPty<Kind>;
@@ -52,6 +143,7 @@ TYPED_TEST_P(PortContract, FarSideClosingFailsThePortAndEndsTheWait) {
 }
 
 REGISTER_TYPED_TEST_SUITE_P(PortContract, CarriesEveryByteValueBothWaysUntouched,
-                            WaitsFireLinkTimersAndTimeOut, FarSideClosingFailsThePortAndEndsTheWait);
+                            WaitsFireLinkTimersAndTimeOut,
+                            FarSideClosingFailsThePortAndEndsTheWait);
 
 }  // namespace comm
