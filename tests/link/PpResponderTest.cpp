@@ -1,4 +1,6 @@
 // The Pocket Programmer's messages and the end of its transfer, through the receive handler.
+#include <tuple>
+
 #include "link/LinkTexts.h"
 #include "model/HardwareConfig.h"
 #include "model/NewProgram.h"
@@ -32,31 +34,26 @@ class PpTest : public HandlerTest {
 // but a wrong sum does not keep the transfer open. Each restarts the 500 ms of quiet that end it.
 TEST_F(PpTest, EachMessageIsAnsweredAtOnceAndOnlyARightOneKeepsTheTransferOpen) {
     const std::array<int16_t, 4> kept{}, stored{10, 20, 30, 40};
-    const struct {
-        Bytes message;
-        Bytes answer;
-        std::array<int16_t, 4> line305;
-        const char* status;
-        int progress;
-        bool open;  // tmrComm restarted
-    } rows[] = {
+    // The message, its answer, line 6 of page B then, the status and progress shown, tmrComm
+    // restarted.
+    const std::tuple<Bytes, Bytes, std::array<int16_t, 4>, const char*, int, bool> rows[] = {
         {{1, 2, 5, 10, 20, 30, 40, 108}, {108}, stored, t::kReadingData, 305, true},
         {{1, 2, 5, 10, 20, 30, 40, 109}, {108}, kept, t::kReadingData, 0, true},
         {{2, 2, 0, 0, 0, 0, 0, 4}, {4, 1, 3, 1, 5}, kept, t::kSendingData, 300, true},
         {{2, 2, 0, 0, 0, 0, 0, 5}, {4, 1, 3, 1, 5}, kept, "", 0, false},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(::testing::PrintToString(row.message));
+    for (const auto& [message, answer, line305, status, progress, open] : rows) {
+        SCOPED_TRACE(::testing::PrintToString(message));
         program.PgmData[305].Code = {};
         timer = 0;
         seen.Transfer.clear();
         seen.LastProgress = 0;
-        Feed(row.message);
-        EXPECT_EQ(Sent(), row.answer);
-        EXPECT_EQ(program.PgmData[305].Code, row.line305);
-        EXPECT_EQ(seen.Transfer, row.status);
-        EXPECT_EQ(seen.LastProgress, row.progress);
-        EXPECT_EQ(timer, row.open ? 500 : 0);
+        Feed(message);
+        EXPECT_EQ(Sent(), answer);
+        EXPECT_EQ(program.PgmData[305].Code, line305);
+        EXPECT_EQ(seen.Transfer, status);
+        EXPECT_EQ(seen.LastProgress, progress);
+        EXPECT_EQ(timer, open ? 500 : 0);
     }
 }
 

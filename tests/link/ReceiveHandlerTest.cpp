@@ -1,5 +1,7 @@
 // The receive handler fed bytes directly: identification, the buffer, and the trace of a
 // running MCU.
+#include <tuple>
+
 #include "link/LinkTexts.h"
 #include "tests/link/HandlerBench.h"
 
@@ -12,12 +14,8 @@ namespace t = comm::texts;
 // After a reset: each unit, the newer interface, a wrong sum, a kind with another's type, a
 // stray byte, zeros.
 TEST_F(HandlerTest, IdentificationIsAnsweredWithThePcsSumAndConnectsOnlyWhenValid) {
-    const struct {
-        Bytes in;
-        Bytes answers;
-        S state;
-        const char* mode;
-    } rows[] = {
+    // Bytes in, the answers, the state and the mode shown.
+    const std::tuple<Bytes, Bytes, S, const char*> rows[] = {
         {{0x55, 0xF0, 0x01, 0x46}, {0x46}, S::Mcu, t::kConnectedMcu},
         {{0x5A, 0xFA, 0x01, 0x55}, {0x55}, S::Cim, t::kConnectedCim},
         {{0xAA, 0x0F, 0x01, 0xBA}, {0xBA}, S::Pp, t::kConnectedPp},
@@ -28,17 +26,17 @@ TEST_F(HandlerTest, IdentificationIsAnsweredWithThePcsSumAndConnectsOnlyWhenVali
         {{0x12, 0x55, 0xF0, 0x01, 0x46}, {0x00, 0x46}, S::Mcu, t::kConnectedMcu},
         {{0x00, 0x55, 0x00, 0xF0, 0x01, 0x46}, {0x46}, S::Mcu, t::kConnectedMcu},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(::testing::PrintToString(row.in));
+    for (const auto& [in, answers, state, mode] : rows) {
+        SCOPED_TRACE(::testing::PrintToString(in));
         handler.Reset();
-        Feed(row.in);
-        EXPECT_EQ(Sent(), row.answers);
-        EXPECT_EQ(State(), row.state);
-        EXPECT_EQ(seen.Mode, row.mode);
+        Feed(in);
+        EXPECT_EQ(Sent(), answers);
+        EXPECT_EQ(State(), state);
+        EXPECT_EQ(seen.Mode, mode);
         EXPECT_EQ(handler.State().RxCount, 0u);
-        const bool identified = row.state != S::Data;
+        const bool identified = state != S::Data;
         EXPECT_EQ(handler.State().DiscardZeros, !identified);
-        EXPECT_TRUE(!identified || handler.State().InterfaceVersion == row.in[row.in.size() - 2]);
+        EXPECT_TRUE(!identified || handler.State().InterfaceVersion == in[in.size() - 2]);
     }
 }
 
@@ -74,14 +72,8 @@ class TraceTest : public HandlerTest {
 
 // The newer interface marks the page byte with 210 and may send it second.
 TEST_F(TraceTest, ReportsDecodeByInterfaceAndOnlyARepeatOfTheLineOnDisplayIsShownOneAtATime) {
-    const struct {
-        int version;
-        S state;
-        Bytes reports;
-        int page;  // where the line is recorded; 0: nowhere
-        int line;
-        bool shown;  // a display is due
-    } rows[] = {
+    // Interface version, state, reports; the page and line recorded (page 0: none); a display due.
+    const std::tuple<int, S, Bytes, int, int, bool> rows[] = {
         {1, S::Run, {3, 7}, 3, 7, false},
         {1, S::Run, {0, 7}, 0, 0, false},
         {1, S::Run, {7, 7}, 0, 0, false},
@@ -96,13 +88,13 @@ TEST_F(TraceTest, ReportsDecodeByInterfaceAndOnlyARepeatOfTheLineOnDisplayIsShow
         {1, S::Run, {3, 11, 3, 11}, 0, 0, false},     // past the list
         {1, S::XRun, {3, 4, 3, 4}, 0, 0, false},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(::testing::Message() << row.version << ::testing::PrintToString(row.reports));
-        Start(row.version, row.state);
-        Feed(row.reports);
+    for (const auto& [version, state, reports, recordedPage, line, shown] : rows) {
+        SCOPED_TRACE(::testing::Message() << version << ::testing::PrintToString(reports));
+        Start(version, state);
+        Feed(reports);
         for (int page = 1; page <= 6; ++page)
-            EXPECT_EQ(handler.State().TraceLast[page], page == row.page ? row.line : -1) << page;
-        EXPECT_EQ(timer, row.shown ? 250 : 0);
+            EXPECT_EQ(handler.State().TraceLast[page], page == recordedPage ? line : -1) << page;
+        EXPECT_EQ(timer, shown ? 250 : 0);
     }
 }
 
