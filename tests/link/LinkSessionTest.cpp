@@ -72,13 +72,13 @@ sim::UnitSetup Holding(UnitKind kind, uint32_t seed) {
 TEST(LinkConnect, UnitAskedForHighSpeedGetsItAndResetGoesBackTo9600) {
     LinkBench bench(UnitOf(UnitKind::Mcu, 2));
     ASSERT_TRUE(bench.Connect(1).Ok());
-    EXPECT_EQ(bench.port.Baud(), 19200);
+    EXPECT_EQ(bench.Baud(), 19200);
     EXPECT_EQ(bench.unit.Baud(), 19200);
-    EXPECT_EQ(bench.port.LostBytes(), 0);
+    EXPECT_EQ(bench.LostBytes(), 0);
     bench.link.Reset();
     EXPECT_EQ(bench.link.State(), S::None);
     EXPECT_EQ(bench.seen.Mode, t::kNotConnected);
-    EXPECT_EQ(bench.port.Baud(), 9600);
+    EXPECT_EQ(bench.Baud(), 9600);
 }
 
 TEST(LinkConnect, SaysWhyNoUnitCame) {
@@ -91,7 +91,7 @@ TEST(LinkConnect, SaysWhyNoUnitCame) {
 
     LinkBench bench(UnitOf(UnitKind::Mcu));
     EXPECT_EQ(bench.link.Connect("", 0).Message.Text, t::kPortNotSetUp);
-    bench.port.OpenError = "Error 16";
+    bench.OpenError = "Error 16";
     const comm::LinkResult failed = bench.link.Connect("memory", 0);
     EXPECT_EQ(failed.Result, Outcome::PortFailed);
     EXPECT_EQ(failed.Message.Title + "|" + failed.Message.Text,
@@ -119,7 +119,7 @@ TEST(LinkMcu, ReadReplacesTheProgramByteForByte) {
     LinkBench bench(setup);
     ASSERT_TRUE(bench.Connect().Ok());
     int replies = 0;
-    bench.port.OnAnswer = [&replies](std::vector<sim::WireByte>& answer) {
+    bench.OnAnswer = [&replies](std::vector<sim::WireByte>& answer) {
         if (answer.size() == 6 && ++replies % 100 == 0)
             answer[2].Value ^= 0x10;  // a data byte, its echo and sum as sent
     };
@@ -162,7 +162,7 @@ TEST(LinkMcu, ChecksumThatDoesNotMatchIsReportedWithWhatToDoAgain) {
         ASSERT_TRUE(bench.Connect().Ok());
         // Sending, the MCU loses byte D of register 100 once all lines are in.
         bool lost = reading;
-        bench.port.AfterWrite = [&lost](sim::UnitEmulator& unit) {
+        bench.AfterWrite = [&lost](sim::UnitEmulator& unit) {
             if (unit.Requests().size() == 845 && !std::exchange(lost, true))
                 unit.Memory()[kVersionRecord][3] ^= 0x5A;
         };
@@ -198,11 +198,11 @@ TEST(LinkTransfer, UnitLostMidTransferEndsItAtOnceAndLeavesTheProgramAsItWas) {
         ASSERT_TRUE(bench.Connect().Ok());
         auto program = RandomProgram(61);
         const model::Program before = *program;
-        const std::size_t written = bench.port.Written().size();
+        const std::size_t written = bench.Written().size();
         const comm::LinkResult result = (bench.link.*transfer)(*program);
         EXPECT_EQ(result.Result, hangup ? Outcome::PortFailed : Outcome::NoAnswer);
         EXPECT_NE(result.Message.Text.find(t::kNoAnswer), std::string::npos);
-        EXPECT_EQ(bench.port.Written().size() - written, requests * 8);
+        EXPECT_EQ(bench.Written().size() - written, requests * 8);
         EXPECT_TRUE(AsItWas(*program, before));
         EXPECT_EQ(bench.seen.Replaced + bench.seen.PanelReads, 0);
         EXPECT_FALSE(bench.seen.TransferVisible);
@@ -230,7 +230,7 @@ TEST(LinkTransfer, CancelOrResetStopsATransferAndTheLinkRecovers) {
             EXPECT_EQ(bench.link.State(), reset ? S::None : S::Mcu) << reset;
             bench.seen.OnProgress = nullptr;
             if (reset) {  // the unit identifies itself again once powered up again
-                bench.port.Close();
+                bench.Close();
                 ASSERT_TRUE(bench.Connect().Ok());
             }
             EXPECT_TRUE(bench.link.SendProgram(*program).Ok()) << reset;
