@@ -30,48 +30,63 @@ using Transfer = comm::LinkResult (LinkSession::*)(model::Program&);
 
 constexpr int kVersionRecord = 899;
 
-// Lines of the transfer span whose bytes differ between the program and the unit's memory.
-// The firmware version bytes of register 100 belong to the unit and are left out.
-std::vector<int> DifferingLines(const model::Program& program, const sim::LineImage& memory) {
-    sim::LineImage image = sim::ImageOfProgram(program);
-    image[kVersionRecord][1] = memory[kVersionRecord][1];
-    image[kVersionRecord][2] = memory[kVersionRecord][2];
-    std::vector<int> differing;
-    for (const comm::WireLine& line : comm::TransferSpan()) {
-        if (image[line.Record] != memory[line.Record])
-            differing.push_back(line.Record);
-    }
-    return differing;
-}
-
-// The program as it was before a transfer, apart from the checksum a send stores first.
-bool AsItWas(model::Program now, const model::Program& before) {
-    now.Register(model::kVersionRegister).Code[3] =
-        before.Register(model::kVersionRegister).Code[3];
-    return now.SameContent(before) && now.PgmChanged == before.PgmChanged;
-}
-
-std::unique_ptr<model::Program> RandomProgram(uint32_t seed) {
+model::Program RandomProgram(uint32_t seed) {
     std::mt19937 rng(seed);
-    return std::make_unique<model::Program>(testsupport::RandomProgram(rng));
+    return testsupport::RandomProgram(rng);
 }
 
 // A unit of kind holding a random program as an MCU with firmware 1.30 holds it, its checksum
 // stored.
 sim::UnitSetup Holding(UnitKind kind, uint32_t seed) {
-    auto program = RandomProgram(seed);
-    program->SetRegisterByte(model::kVersionRegister, 1, 1);
-    program->SetRegisterByte(model::kVersionRegister, 2, 30);
-    model::StoreProgramChecksum(*program);
+    model::Program program = RandomProgram(seed);
+    program.SetRegisterByte(model::kVersionRegister, 1, 1);
+    program.SetRegisterByte(model::kVersionRegister, 2, 30);
+    model::StoreProgramChecksum(program);
     sim::UnitSetup setup = UnitOf(kind);
-    setup.Memory = sim::ImageOfProgram(*program);
+    setup.Memory = sim::ImageOfProgram(program);
     return setup;
 }
 
+// A bench connected to a unit, and a random program in the PC.
+class LinkTest : public ::testing::Test {
+  protected:
+    LinkBench& Connect(const sim::UnitSetup& setup, int commSpeed = 0) {
+        bench_ = std::make_unique<LinkBench>(setup);
+        EXPECT_TRUE(bench_->Connect(commSpeed).Ok());
+        return *bench_;
+    }
+    // Lines of the transfer span whose bytes differ between the program and the unit's memory.
+    // The firmware version bytes of register 100 belong to the unit and are left out.
+    std::vector<int> DifferingLines() const {
+        const sim::LineImage& memory = bench_->unit.Memory();
+        sim::LineImage image = sim::ImageOfProgram(program);
+        image[kVersionRecord][1] = memory[kVersionRecord][1];
+        image[kVersionRecord][2] = memory[kVersionRecord][2];
+        std::vector<int> differing;
+        for (const comm::WireLine& line : comm::TransferSpan()) {
+            if (image[line.Record] != memory[line.Record])
+                differing.push_back(line.Record);
+        }
+        return differing;
+    }
+    // The program as it was before the transfer, apart from the checksum a send stores first.
+    bool AsItWas() const {
+        model::Program now = program;
+        now.Register(model::kVersionRegister).Code[3] =
+            before.Register(model::kVersionRegister).Code[3];
+        return now.SameContent(before) && now.PgmChanged == before.PgmChanged;
+    }
+
+    model::Program program = RandomProgram(61);
+    const model::Program before = program;
+
+  private:
+    std::unique_ptr<LinkBench> bench_;
+};
+
 // No byte is lost to the change of speed at either end.
-TEST(LinkConnect, UnitAskedForHighSpeedGetsItAndResetGoesBackTo9600) {
-    LinkBench bench(UnitOf(UnitKind::Mcu, 2));
-    ASSERT_TRUE(bench.Connect(1).Ok());
+TEST_F(LinkTest, UnitAskedForHighSpeedGetsItAndResetGoesBackTo9600) {
+    LinkBench& bench = Connect(UnitOf(UnitKind::Mcu, 2), 1);
     EXPECT_EQ(bench.Baud(), 19200);
     EXPECT_EQ(bench.unit.Baud(), 19200);
     EXPECT_EQ(bench.LostBytes(), 0);
@@ -99,54 +114,47 @@ TEST(LinkConnect, SaysWhyNoUnitCame) {
     EXPECT_EQ(bench.link.WaitForUnit(1000).Result, Outcome::NotReady);
 }
 
-TEST(LinkMcu, SendStoresTheChecksumFirstThenSendsTheLinesAndReadsRegister100Back) {
-    LinkBench bench(UnitOf(UnitKind::Mcu));
-    ASSERT_TRUE(bench.Connect().Ok());
-    auto program = RandomProgram(7);
-    EXPECT_EQ(bench.link.SendProgram(*program).Message.Text, t::kTransferred);
-    EXPECT_EQ(program->RegisterByte(model::kVersionRegister, 3), model::ProgramChecksum(*program));
+TEST_F(LinkTest, SendStoresTheChecksumFirstThenSendsTheLinesAndReadsRegister100Back) {
+    LinkBench& bench = Connect(UnitOf(UnitKind::Mcu));
+    EXPECT_EQ(bench.link.SendProgram(program).Message.Text, t::kTransferred);
+    EXPECT_EQ(program.RegisterByte(model::kVersionRegister, 3), model::ProgramChecksum(program));
     ASSERT_EQ(bench.unit.Requests().size(), 846u);
     EXPECT_EQ(bench.unit.Requests().back(), (sim::Frame{2, 7, 99, 0, 0, 0, 0, 108}));
-    EXPECT_EQ(DifferingLines(*program, bench.unit.Memory()), std::vector<int>{});
+    EXPECT_EQ(DifferingLines(), std::vector<int>{});
     EXPECT_FALSE(bench.seen.TransferVisible);
 }
 
 // Requests whose echo comes back garbled, or whose data do not add up, go again. Records
 // outside the span are cleared, as are comments and page names.
-TEST(LinkMcu, ReadReplacesTheProgramByteForByte) {
+TEST_F(LinkTest, ReadReplacesTheProgramByteForByte) {
     sim::UnitSetup setup = Holding(UnitKind::Mcu, 11);
     setup.CorruptEchoPercent = 5;
-    LinkBench bench(setup);
-    ASSERT_TRUE(bench.Connect().Ok());
+    LinkBench& bench = Connect(setup);
     int replies = 0;
     bench.OnAnswer = [&replies](std::vector<sim::WireByte>& answer) {
         if (answer.size() == 6 && ++replies % 100 == 0)
             answer[2].Value ^= 0x10;  // a data byte, its echo and sum as sent
     };
-    auto program = RandomProgram(12);
-    program->PgmChanged = true;
-    EXPECT_EQ(bench.link.ReadProgram(*program).Message.Text, t::kTransferred);
+    program.PgmChanged = true;
+    EXPECT_EQ(bench.link.ReadProgram(program).Message.Text, t::kTransferred);
     EXPECT_GT(bench.unit.Requests().size(), 845u + 10);
-    EXPECT_EQ(DifferingLines(*program, bench.unit.Memory()), std::vector<int>{});
-    EXPECT_TRUE(program->PgmData[250].IsBlank() && program->PgmData[950].IsBlank());
-    for (const model::PgmRecord& record : program->PgmData)
+    EXPECT_EQ(DifferingLines(), std::vector<int>{});
+    EXPECT_TRUE(program.PgmData[250].IsBlank() && program.PgmData[950].IsBlank());
+    for (const model::PgmRecord& record : program.PgmData)
         ASSERT_EQ(record.Comment, "");
-    EXPECT_EQ(program->PageName, decltype(program->PageName){});
-    EXPECT_FALSE(program->PgmChanged);
+    EXPECT_EQ(program.PageName, decltype(program.PageName){});
+    EXPECT_FALSE(program.PgmChanged);
     EXPECT_EQ(bench.seen.Replaced, 1);
 }
 
-TEST(LinkMcu, ReadFromFirmwareBefore129ClearsBlock10AndModuleFlags) {
+TEST_F(LinkTest, ReadFromFirmwareBefore129ClearsBlock10AndModuleFlags) {
     const std::array<int16_t, 4> block10{4, 5, 6, 2}, cleared{0, 0, 6, 2};
     for (int minor : {28, 29}) {
         sim::UnitSetup setup = Holding(UnitKind::Mcu, 21);
         setup.FirmwareMinor = minor;
         setup.Memory[909] = {4, 5, 6, 2};                 // register 110: block 10
         setup.Memory[919][0] = setup.Memory[921][0] = 8;  // registers 120, 122: the modules
-        LinkBench bench(setup);
-        ASSERT_TRUE(bench.Connect().Ok());
-        model::Program program;
-        bench.link.ReadProgram(program);
+        Connect(setup).link.ReadProgram(program);
         const bool old = minor < 29;
         EXPECT_EQ(program.Register(110).Code, old ? cleared : block10);
         EXPECT_EQ(program.RegisterByte(120, 0) + program.RegisterByte(122, 0), old ? 0 : 16);
@@ -154,56 +162,49 @@ TEST(LinkMcu, ReadFromFirmwareBefore129ClearsBlock10AndModuleFlags) {
 }
 
 // A read keeps what it read; a send leaves the program as it was.
-TEST(LinkMcu, ChecksumThatDoesNotMatchIsReportedWithWhatToDoAgain) {
+TEST_F(LinkTest, ChecksumThatDoesNotMatchIsReportedWithWhatToDoAgain) {
     for (bool reading : {true, false}) {
         sim::UnitSetup setup = Holding(UnitKind::Mcu, 31);
         ++setup.Memory[kVersionRecord][3];
-        LinkBench bench(setup);
-        ASSERT_TRUE(bench.Connect().Ok());
+        LinkBench& bench = Connect(setup);
         // Sending, the MCU loses byte D of register 100 once all lines are in.
         bool lost = reading;
         bench.AfterWrite = [&lost](sim::UnitEmulator& unit) {
             if (unit.Requests().size() == 845 && !std::exchange(lost, true))
                 unit.Memory()[kVersionRecord][3] ^= 0x5A;
         };
-        auto program = RandomProgram(41);
-        const model::Program before = *program;
+        program = before;
         const comm::LinkResult result =
-            reading ? bench.link.ReadProgram(*program) : bench.link.SendProgram(*program);
+            reading ? bench.link.ReadProgram(program) : bench.link.SendProgram(program);
         EXPECT_EQ(result.Result, Outcome::ChecksumError);
         ASSERT_EQ(bench.seen.Messages.size(), 1u);
         EXPECT_EQ(bench.seen.Messages[0].Text, std::string("MCU Checksum Error\nPlease ") +
                                                    (reading ? "read" : "send") +
                                                    " the program again");
-        EXPECT_TRUE(reading ? DifferingLines(*program, bench.unit.Memory()).empty()
-                            : AsItWas(*program, before));
+        EXPECT_TRUE(reading ? DifferingLines().empty() : AsItWas());
     }
 }
 
-// Three unanswered requests in a row end a transfer; so does a line that drops. Nothing more
-// is sent once the link has failed, until a reset.
-TEST(LinkTransfer, UnitLostMidTransferEndsItAtOnceAndLeavesTheProgramAsItWas) {
-    // Written requests: the unit answers 40 (CIM) or 300 of them.
-    const std::tuple<const char*, UnitKind, Transfer, bool, std::size_t> rows[] = {
-        {"send", UnitKind::Mcu, &LinkSession::SendProgram, false, 303},
-        {"read", UnitKind::Mcu, &LinkSession::ReadProgram, false, 303},
-        {"read, line dropped", UnitKind::Mcu, &LinkSession::ReadProgram, true, 301},
-        {"panel read", UnitKind::Cim, &LinkSession::ReadTimers, false, 43},
+// Three unanswered requests in a row end a transfer, a line that drops ends it at once. Nothing
+// more is sent once the link has failed, until a reset.
+TEST_F(LinkTest, UnitLostMidTransferEndsItAndLeavesTheProgramAsItWas) {
+    // The unit answers 300 requests (the CIM 40); then the requests written until the end.
+    const std::tuple<UnitKind, Transfer, bool, std::size_t> rows[] = {
+        {UnitKind::Mcu, &LinkSession::SendProgram, false, 303},
+        {UnitKind::Mcu, &LinkSession::ReadProgram, true, 301},
+        {UnitKind::Cim, &LinkSession::ReadTimers, false, 43},
     };
-    for (const auto& [name, kind, transfer, hangup, requests] : rows) {
-        SCOPED_TRACE(name);
+    for (const auto& [kind, transfer, hangup, requests] : rows) {
+        SCOPED_TRACE(requests);
         sim::UnitSetup setup = UnitOf(kind);
         (hangup ? setup.HangupAfter : setup.StopAfter) = kind == UnitKind::Cim ? 40 : 300;
-        LinkBench bench(setup);
-        ASSERT_TRUE(bench.Connect().Ok());
-        auto program = RandomProgram(61);
-        const model::Program before = *program;
+        LinkBench& bench = Connect(setup);
         const std::size_t written = bench.Written().size();
-        const comm::LinkResult result = (bench.link.*transfer)(*program);
+        const comm::LinkResult result = (bench.link.*transfer)(program);
         EXPECT_EQ(result.Result, hangup ? Outcome::PortFailed : Outcome::NoAnswer);
         EXPECT_NE(result.Message.Text.find(t::kNoAnswer), std::string::npos);
         EXPECT_EQ(bench.Written().size() - written, requests * 8);
-        EXPECT_TRUE(AsItWas(*program, before));
+        EXPECT_TRUE(AsItWas());
         EXPECT_EQ(bench.seen.Replaced + bench.seen.PanelReads, 0);
         EXPECT_FALSE(bench.seen.TransferVisible);
         EXPECT_EQ(bench.seen.Mode, t::kNotConnected);
@@ -212,45 +213,38 @@ TEST(LinkTransfer, UnitLostMidTransferEndsItAtOnceAndLeavesTheProgramAsItWas) {
 }
 
 // Either stops the transfer at once, without waiting out a reply.
-TEST(LinkTransfer, CancelOrResetStopsATransferAndTheLinkRecovers) {
-    for (Transfer transfer : {&LinkSession::SendProgram, &LinkSession::ReadProgram}) {
-        for (bool reset : {false, true}) {
-            LinkBench bench(UnitOf(UnitKind::Mcu));
+TEST_F(LinkTest, CancelOrResetStopsATransferAndTheLinkRecovers) {
+    for (bool reset : {false, true}) {
+        LinkBench& bench = Connect(UnitOf(UnitKind::Mcu));
+        const comm::Millis start = bench.Now();
+        bench.seen.OnProgress = [&](int value) {
+            if (value == 100)
+                reset ? bench.link.Reset() : bench.link.Cancel();
+        };
+        EXPECT_EQ(bench.link.ReadProgram(program).Result, Outcome::Cancelled) << reset;
+        EXPECT_LT(bench.Now() - start, LinkSession::kReplyWait) << reset;
+        EXPECT_TRUE(AsItWas()) << reset;
+        EXPECT_EQ(bench.link.State(), reset ? S::None : S::Mcu) << reset;
+        bench.seen.OnProgress = nullptr;
+        if (reset) {  // the unit identifies itself again once powered up again
+            bench.Close();
             ASSERT_TRUE(bench.Connect().Ok());
-            auto program = RandomProgram(81);
-            const model::Program before = *program;
-            const comm::Millis start = bench.Now();
-            bench.seen.OnProgress = [&](int value) {
-                if (value == 100)
-                    reset ? bench.link.Reset() : bench.link.Cancel();
-            };
-            EXPECT_EQ((bench.link.*transfer)(*program).Result, Outcome::Cancelled) << reset;
-            EXPECT_LT(bench.Now() - start, LinkSession::kReplyWait) << reset;
-            EXPECT_TRUE(AsItWas(*program, before)) << reset;
-            EXPECT_EQ(bench.link.State(), reset ? S::None : S::Mcu) << reset;
-            bench.seen.OnProgress = nullptr;
-            if (reset) {  // the unit identifies itself again once powered up again
-                bench.Close();
-                ASSERT_TRUE(bench.Connect().Ok());
-            }
-            EXPECT_TRUE(bench.link.SendProgram(*program).Ok()) << reset;
         }
+        EXPECT_TRUE(bench.link.SendProgram(program).Ok()) << reset;
     }
 }
 
 // A Pocket Programmer that never starts ends the wait; the link stays connected.
-TEST(LinkPp, ServesEveryLineThePpAsksForOnceItStarts) {
+TEST_F(LinkTest, PpIsServedEveryLineItAsksForOnceItStarts) {
     for (sim::PpExchange exchange : {sim::PpExchange::Receive, sim::PpExchange::None}) {
         sim::UnitSetup setup = UnitOf(UnitKind::Pp);
         setup.Exchange = exchange;
-        LinkBench bench(setup);
-        ASSERT_TRUE(bench.Connect().Ok());
-        auto program = RandomProgram(91);
+        LinkBench& bench = Connect(setup);
         const bool starts = exchange != sim::PpExchange::None;
-        EXPECT_EQ(bench.link.PpServe(*program, 5000).Result,
+        EXPECT_EQ(bench.link.PpServe(program, 5000).Result,
                   starts ? Outcome::Success : Outcome::NoAnswer);
         EXPECT_EQ(bench.unit.Pp().Exchanged(), starts ? 845 : 0);
-        EXPECT_EQ(DifferingLines(*program, bench.unit.Memory()).empty(), starts);
+        EXPECT_EQ(DifferingLines().empty(), starts);
         EXPECT_FALSE(bench.seen.TransferVisible);
         EXPECT_EQ(bench.link.State(), S::Pp);
     }
@@ -258,7 +252,7 @@ TEST(LinkPp, ServesEveryLineThePpAsksForOnceItStarts) {
 
 // Message 10 comes garbled and is taken when repeated; page names and comments stay. A pause
 // of 520 ms before line 101 ends the transfer before register 100 has come.
-TEST(LinkPp, TakesThePpsLinesUntil500MillisecondsOfQuietThenChecksTheChecksum) {
+TEST_F(LinkTest, PpLinesAreTakenUntil500MillisecondsOfQuietThenTheChecksumChecked) {
     const std::tuple<int, int, int> rows[] = {{0, 499, 845}, {1, 0, 845}, {0, 520, 100}};
     for (const auto& [checksumOffset, pauseMs, stored] : rows) {
         SCOPED_TRACE(::testing::Message() << checksumOffset << " " << pauseMs);
@@ -268,9 +262,7 @@ TEST(LinkPp, TakesThePpsLinesUntil500MillisecondsOfQuietThenChecksTheChecksum) {
         setup.PpCorruptMessage = 10;
         setup.PpPauseBefore = 100;
         setup.PpPause = std::chrono::milliseconds(pauseMs);
-        LinkBench bench(setup);
-        ASSERT_TRUE(bench.Connect().Ok());
-        model::Program program;
+        LinkBench& bench = Connect(setup);
         model::MakeNewProgram(program);
         program.PageName[0] = "Kept";
         const bool right = checksumOffset == 0 && stored == 845;
@@ -280,7 +272,7 @@ TEST(LinkPp, TakesThePpsLinesUntil500MillisecondsOfQuietThenChecksTheChecksum) {
         EXPECT_EQ(bench.link.Receiver().Pp().Tally().Rejected, 1);
         EXPECT_EQ(bench.seen.Messages.size(), right ? 0u : 1u);
         EXPECT_EQ(program.PageName[0], "Kept");
-        EXPECT_EQ(DifferingLines(program, bench.unit.Memory()).empty(), stored == 845);
+        EXPECT_EQ(DifferingLines().empty(), stored == 845);
     }
 }
 
@@ -292,13 +284,11 @@ TEST(CimFields, TextsArePaddedWithBlanksOrCutTo16AndReadWithoutTrailingBlanks) {
     EXPECT_EQ(comm::FieldText(comm::TextField(" ")), "");
 }
 
-TEST(LinkCim, TimerAndCounterSettingsRoundTripAtTheirAddresses) {
+TEST_F(LinkTest, TimerAndCounterSettingsRoundTripAtTheCimsAddresses) {
     for (bool timers : {true, false}) {
-        LinkBench bench(UnitOf(UnitKind::Cim));
-        ASSERT_TRUE(bench.Connect().Ok());
-        model::Program sent, read;
-        model::PanelTables& tables = timers ? sent.Tmr : sent.Ctr;
-        tables = RandomProgram(timers ? 121 : 122)->Tmr;
+        LinkBench& bench = Connect(UnitOf(UnitKind::Cim));
+        model::Program read;
+        model::PanelTables& tables = timers ? program.Tmr : program.Ctr;
         const auto fit = [](std::string& text) { text = comm::FieldText(comm::TextField(text)); };
         for (model::PanelEntry& entry : tables.Data)
             fit(entry.Name);
@@ -306,9 +296,9 @@ TEST(LinkCim, TimerAndCounterSettingsRoundTripAtTheirAddresses) {
             fit(message.Top);
             fit(message.Bottom);
         }
-        EXPECT_EQ(
-            (timers ? bench.link.SendTimers(sent) : bench.link.SendCounters(sent)).Message.Text,
-            timers ? t::kTimerSent : t::kCounterSent);
+        EXPECT_EQ((timers ? bench.link.SendTimers(program) : bench.link.SendCounters(program))
+                      .Message.Text,
+                  timers ? t::kTimerSent : t::kCounterSent);
         const std::vector<uint8_t>& memory = bench.unit.ModuleMemory();
         EXPECT_EQ(memory[16], tables.Data[0].Words[0]);  // an entry's words follow its name
         EXPECT_EQ(memory[31], tables.Data[0].Words[15]);
@@ -333,18 +323,16 @@ TEST(LinkCim, TimerAndCounterSettingsRoundTripAtTheirAddresses) {
 
 // The MCU holds the program or another: it runs at once with the trace on, or the user is
 // asked; declined, nothing is sent; accepted, it runs without trace.
-TEST(LinkRun, RunsTracedWhenTheChecksumsMatchAndAsksOtherwise) {
+TEST_F(LinkTest, RunsTracedWhenTheChecksumsMatchAndAsksOtherwise) {
     const std::tuple<bool, bool, S> rows[] = {
         {true, false, S::Run}, {false, false, S::Mcu}, {false, true, S::XRun}};
+    model::StoreProgramChecksum(program);
     for (const auto& [same, answer, state] : rows) {
         SCOPED_TRACE(::testing::Message() << same << answer);
-        model::Program program;
-        model::MakeNewProgram(program);
         sim::UnitSetup setup = UnitOf(UnitKind::Mcu);
         if (same)
             setup.Memory = sim::ImageOfProgram(program);
-        LinkBench bench(setup);
-        ASSERT_TRUE(bench.Connect().Ok());
+        LinkBench& bench = Connect(setup);
         bench.seen.Answer = answer;
         const comm::LinkResult ran = bench.link.Run(program);
         const bool runs = state != S::Mcu;
