@@ -23,7 +23,7 @@ using PosixPortTest = PortOnPty<PosixPort>;
 TEST_F(PosixPortTest, ChangesSpeedAndKeepsTheLineRaw) {
     ASSERT_TRUE(port.Configure(LineSettings{19200}));
     termios tio{};
-    const int fd = ::open(pty.Device().c_str(), O_RDWR | O_NOCTTY);
+    const int fd = ::open(pty.device.c_str(), O_RDWR | O_NOCTTY);
     ASSERT_EQ(::tcgetattr(fd, &tio), 0);
     ::close(fd);
     EXPECT_EQ(::cfgetospeed(&tio), speed_t(B19200));
