@@ -208,7 +208,7 @@ TEST_F(LinkTest, UnitLostMidTransferEndsItAndLeavesTheProgramAsItWas) {
         EXPECT_EQ(bench.seen.Replaced + bench.seen.PanelReads, 0);
         EXPECT_FALSE(bench.seen.TransferVisible);
         EXPECT_EQ(bench.seen.Mode, t::kNotConnected);
-        EXPECT_EQ(bench.link.State(), S::Err);
+        EXPECT_EQ(bench.link.SendProgram(program).Result, Outcome::NotReady);
     }
 }
 
@@ -243,6 +243,7 @@ TEST_F(LinkTest, PpIsServedEveryLineItAsksForOnceItStarts) {
         const bool starts = exchange != sim::PpExchange::None;
         EXPECT_EQ(bench.link.PpServe(program, 5000).Result,
                   starts ? Outcome::Success : Outcome::NoAnswer);
+        EXPECT_EQ(bench.unit.Pp().Exchanged(), starts ? 845 : 0);
         EXPECT_EQ(DifferingLines().empty(), starts);
         EXPECT_EQ(bench.link.State(), S::Pp);
     }
