@@ -208,7 +208,7 @@ TEST_F(LinkTest, UnitLostMidTransferEndsItAndLeavesTheProgramAsItWas) {
         EXPECT_EQ(bench.seen.Replaced + bench.seen.PanelReads, 0);
         EXPECT_FALSE(bench.seen.TransferVisible);
         EXPECT_EQ(bench.seen.Mode, t::kNotConnected);
-        EXPECT_EQ(bench.link.SendProgram(program).Result, Outcome::NotReady);
+        EXPECT_EQ((bench.link.*transfer)(program).Result, Outcome::NotReady);
     }
 }
 
