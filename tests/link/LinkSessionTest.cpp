@@ -30,24 +30,24 @@ using Transfer = comm::LinkResult (LinkSession::*)(model::Program&);
 
 constexpr int kVersionRecord = 899;
 
-model::Program RandomProgram(uint32_t seed) {
+// A random program as an MCU with firmware 1.30 holds it: register 100 carries the firmware
+// version and the program's checksum.
+model::Program UnitProgram(uint32_t seed) {
     std::mt19937 rng(seed);
-    return testsupport::RandomProgram(rng);
-}
-
-// A unit of kind holding a random program as an MCU with firmware 1.30 holds it, its checksum
-// stored.
-sim::UnitSetup Holding(UnitKind kind, uint32_t seed) {
-    model::Program program = RandomProgram(seed);
+    model::Program program = testsupport::RandomProgram(rng);
     program.SetRegisterByte(model::kVersionRegister, 1, 1);
     program.SetRegisterByte(model::kVersionRegister, 2, 30);
     model::StoreProgramChecksum(program);
+    return program;
+}
+
+sim::UnitSetup Holding(UnitKind kind, uint32_t seed) {
     sim::UnitSetup setup = UnitOf(kind);
-    setup.Memory = sim::ImageOfProgram(program);
+    setup.Memory = sim::ImageOfProgram(UnitProgram(seed));
     return setup;
 }
 
-// A bench connected to a unit, and a random program in the PC.
+// A bench connected to a unit, and a program in the PC as such a unit would hold it.
 class LinkTest : public ::testing::Test {
   protected:
     LinkBench& Connect(const sim::UnitSetup& setup, int commSpeed = 0) {
@@ -56,15 +56,11 @@ class LinkTest : public ::testing::Test {
         return *bench_;
     }
     // Lines of the transfer span whose bytes differ between the program and the unit's memory.
-    // The firmware version bytes of register 100 belong to the unit and are left out.
     std::vector<int> DifferingLines() const {
-        const sim::LineImage& memory = bench_->unit.Memory();
-        sim::LineImage image = sim::ImageOfProgram(program);
-        image[kVersionRecord][1] = memory[kVersionRecord][1];
-        image[kVersionRecord][2] = memory[kVersionRecord][2];
+        const sim::LineImage image = sim::ImageOfProgram(program);
         std::vector<int> differing;
         for (const comm::WireLine& line : comm::TransferSpan()) {
-            if (image[line.Record] != memory[line.Record])
+            if (image[line.Record] != bench_->unit.Memory()[line.Record])
                 differing.push_back(line.Record);
         }
         return differing;
@@ -77,7 +73,7 @@ class LinkTest : public ::testing::Test {
         return now.SameContent(before) && now.PgmChanged == before.PgmChanged;
     }
 
-    model::Program program = RandomProgram(61);
+    model::Program program = UnitProgram(61);
     const model::Program before = program;
 
   private:
@@ -322,7 +318,6 @@ TEST_F(LinkTest, TimerAndCounterSettingsRoundTripAtTheCimsAddresses) {
 TEST_F(LinkTest, RunsTracedWhenTheChecksumsMatchAndAsksOtherwise) {
     const std::tuple<bool, bool, S> rows[] = {
         {true, false, S::Run}, {false, false, S::Mcu}, {false, true, S::XRun}};
-    model::StoreProgramChecksum(program);
     for (const auto& [same, answer, state] : rows) {
         SCOPED_TRACE(::testing::Message() << same << answer);
         sim::UnitSetup setup = UnitOf(UnitKind::Mcu);
