@@ -36,10 +36,6 @@ class LinkBench : public comm::Clock, public comm::EventPump, public comm::Seria
         const comm::LinkResult opened = link.Connect("memory", commSpeed);
         return opened.Ok() ? link.WaitForUnit(5000) : opened;
     }
-    // Runs the link for ms of test time, as a window's event loop does between commands.
-    void Idle(comm::Millis ms) {
-        PumpUntil([] { return false; }, ms);
-    }
 
     comm::Millis Now() const override { return now_; }
     comm::WaitResult PumpUntil(const std::function<bool()>& done, comm::Millis timeoutMs) override {
