@@ -112,6 +112,7 @@ TEST(LinkConnect, SaysWhyNoUnitCame) {
 
 TEST_F(LinkTest, SendStoresTheChecksumFirstThenSendsTheLinesAndReadsRegister100Back) {
     LinkBench& bench = Connect(UnitOf(UnitKind::Mcu));
+    program.Register(model::kVersionRegister).Code[3] ^= 0x5A;  // a checksum gone stale
     EXPECT_EQ(bench.link.SendProgram(program).Message.Text, t::kTransferred);
     EXPECT_EQ(program.RegisterByte(model::kVersionRegister, 3), model::ProgramChecksum(program));
     ASSERT_EQ(bench.unit.Requests().size(), 846u);
