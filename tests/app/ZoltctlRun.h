@@ -1,7 +1,13 @@
-// Running zoltctl as a user runs it, for tests of its commands.
+// Running zoltctl as a user runs it, in a child shell with its standard output and error
+// collected, for tests of its commands.
 #pragma once
 
+#include <sys/wait.h>
+
+#include <cstdio>
 #include <string>
+
+#include "tests/files/TestFiles.h"
 
 namespace zoltctltest {
 
@@ -11,7 +17,17 @@ struct Outcome {
     std::string err;
 };
 
-// Runs zoltctl with args (a shell word list), capturing its output and exit status.
-Outcome Zoltctl(const std::string& args);
+// Runs zoltctl with args (a shell word list).
+inline Outcome Zoltctl(const std::string& args) {
+    testfiles::ScratchFolder scratch;
+    const std::string errFile = scratch.File("err");
+    FILE* pipe = popen((std::string(ZOLTCTL_PATH) + " " + args + " 2>" + errFile).c_str(), "r");
+    std::string out;
+    char buffer[4096];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        out.append(buffer, n);
+    const int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, testfiles::ReadBytes(errFile)};
+}
 
 }  // namespace zoltctltest

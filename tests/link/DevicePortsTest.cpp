@@ -38,5 +38,11 @@ TEST(LineSettings, AcceptsOnlyTheTwoUnitSettings) {
     }
 }
 
+TEST(PortAvailable, OnlyTerminalsThatOpen) {
+    EXPECT_FALSE(PortAvailable(""));
+    EXPECT_FALSE(PortAvailable("/dev/no-such-zolt-port"));
+    EXPECT_FALSE(PortAvailable("/dev/null")) << "not a terminal";
+}
+
 }  // namespace
 }  // namespace comm

@@ -1,5 +1,5 @@
-// The receive handler on its own: fed bytes and ticks by the test, writing to a host that
-// records what goes out and how tmrComm is set.
+// The receive handler on its own: fed bytes and ticks by the test, writing to the test as its
+// host, which records what goes out and how tmrComm is set.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,22 +14,15 @@ namespace linktest {
 
 using Bytes = std::vector<uint8_t>;
 
-class FakeHost : public comm::ReceiveHost {
-  public:
-    void SendByte(uint8_t byte) override { Sent.push_back(byte); }
-    void StartCommTimer(comm::Millis interval) override { Timer = interval; }
-    void StopCommTimer() override { Timer = 0; }
-    bool CommTimerRunning() const override { return Timer != 0; }
-    void SetLineSpeed(int baud) override { Baud = baud; }
-
-    Bytes Sent;
-    comm::Millis Timer = 0;  // the interval tmrComm was started with; 0 while it is stopped
-    int Baud = 9600;
-};
-
-class HandlerTest : public ::testing::Test {
+class HandlerTest : public ::testing::Test, public comm::ReceiveHost {
   protected:
-    HandlerTest() : handler(host, seen) { handler.Reset(); }
+    HandlerTest() : handler(*this, seen) { handler.Reset(); }
+
+    void SendByte(uint8_t byte) override { sent_.push_back(byte); }
+    void StartCommTimer(comm::Millis interval) override { timer = interval; }
+    void StopCommTimer() override { timer = 0; }
+    bool CommTimerRunning() const override { return timer != 0; }
+    void SetLineSpeed(int lineBaud) override { baud = lineBaud; }
 
     void Feed(const Bytes& bytes) {
         for (uint8_t b : bytes)
@@ -37,17 +30,21 @@ class HandlerTest : public ::testing::Test {
     }
     // tmrComm runs out.
     void Tick() {
-        ASSERT_NE(host.Timer, 0) << "tmrComm is not running";
-        host.Timer = 0;
+        ASSERT_NE(timer, 0) << "tmrComm is not running";
+        timer = 0;
         handler.CommTick();
     }
     // What went out since the last call.
-    Bytes Sent() { return std::exchange(host.Sent, {}); }
+    Bytes Sent() { return std::exchange(sent_, {}); }
     comm::CommStateWord State() const { return handler.State().CommState; }
 
-    FakeHost host;
+    comm::Millis timer = 0;  // the interval tmrComm was started with; 0 while it is stopped
+    int baud = 9600;
     RecordingObserver seen;
     comm::ReceiveHandler handler;
+
+  private:
+    Bytes sent_;
 };
 
 }  // namespace linktest

@@ -9,7 +9,6 @@
 #include "link/qt/QtEventPump.h"
 #include "link/qt/QtSerialPort.h"
 #include "tests/link/PortContract.h"
-#include "tests/link/PortTestKit.h"
 #include "tests/support/QtTestApp.h"
 
 namespace comm {
@@ -18,7 +17,7 @@ namespace {
 using QtPort = PortKind<QtSerialPort, QtEventPump>;
 INSTANTIATE_TYPED_TEST_SUITE_P(Qt, PortContract, QtPort);
 
-using QtPortTest = PortOnPty<PortKind<QtSerialPort, QtEventPump>>;
+using QtPortTest = PortOnPty<QtPort>;
 
 TEST_F(QtPortTest, WaitsRunWindowEventsAndEndOnCancel) {
     bool eventRan = false;

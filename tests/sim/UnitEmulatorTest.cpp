@@ -5,6 +5,7 @@
 
 #include <iterator>
 #include <sstream>
+#include <tuple>
 
 #include "app/sim/SimOptions.h"
 #include "app/sim/UnitEmulator.h"
@@ -21,17 +22,16 @@ class Bench {
     explicit Bench(const sim::UnitSetup& setup) : unit(setup) { unit.PowerUp(now); }
 
     // Answers the identification rightly.
-    void Connect() {
-        Advance(Millis(60));
-        Feed({Take().back()});
-    }
+    void Connect() { Feed({Advance(Millis(60)).back()}); }
     void Feed(const Bytes& bytes) {
         for (uint8_t b : bytes)
             unit.Receive(b, now);
     }
-    void Advance(Millis ms) {
+    // Lets ms pass and returns what the unit sent meanwhile.
+    Bytes Advance(Millis ms) {
         now += ms;
         unit.Tick(now);
+        return Take();
     }
     Bytes Take() {
         Bytes values;
@@ -45,17 +45,13 @@ class Bench {
 };
 
 TEST(UnitEmulator, FaultyIdentificationComesFirstAndTheValidOneAfterTheAnswer) {
-    const struct {
-        sim::IdentFault fault;
-        Bytes first;
-    } rows[] = {{sim::IdentFault::Checksum, {0x55, 0xF0, 0x01, 0x47}},
-                {sim::IdentFault::Stray, {0x12}}};
-    for (const auto& row : rows) {
+    for (const auto& [fault, first] :
+         {std::make_pair(sim::IdentFault::Checksum, Bytes{0x55, 0xF0, 0x01, 0x47}),
+          std::make_pair(sim::IdentFault::Stray, Bytes{0x12})}) {
         sim::UnitSetup setup;
-        setup.Fault = row.fault;
+        setup.Fault = fault;
         Bench bench(setup);
-        bench.Advance(Millis(60));
-        EXPECT_EQ(bench.Take(), row.first);
+        EXPECT_EQ(bench.Advance(Millis(60)), first);
         bench.Feed({0x46});
         EXPECT_FALSE(bench.unit.Connected());
         EXPECT_EQ(bench.Take(), (Bytes{0x55, 0xF0, 0x01, 0x46}));
@@ -64,20 +60,29 @@ TEST(UnitEmulator, FaultyIdentificationComesFirstAndTheValidOneAfterTheAnswer) {
     }
 }
 
+// With the newer interface the page byte is marked with 210 and comes second, or first and
+// second in turn.
 TEST(UnitEmulator, WithoutAScriptTheTraceWalksPageATwicePerLineAndStartsOverAfterEndPage) {
-    sim::UnitSetup setup;
-    setup.Memory[2] = {12, 0, 0, 0};
-    Bench bench(setup);
-    bench.Connect();
-    bench.Feed(Bytes{4, 0, 0, 0, 0, 0, 0, 4});
-    EXPECT_EQ(bench.Take(), Bytes{4});
-    Bytes trace;
-    for (int i = 0; i < 7; ++i) {
-        bench.Advance(setup.TraceInterval);
-        const Bytes report = bench.Take();
-        trace.insert(trace.end(), report.begin(), report.end());
+    const std::pair<sim::TraceOrder, Bytes> rows[] = {
+        {sim::TraceOrder::LineFirst, {0, 211, 0, 211, 1, 211, 1, 211, 2, 211, 2, 211, 0, 211}},
+        {sim::TraceOrder::Alternate, {211, 0, 0, 211, 211, 1, 1, 211, 211, 2, 2, 211, 211, 0}},
+    };
+    for (const auto& [order, expected] : rows) {
+        sim::UnitSetup setup;
+        setup.Memory[2] = {12, 0, 0, 0};
+        setup.InterfaceVersion = 2;
+        setup.Order = order;
+        Bench bench(setup);
+        bench.Connect();
+        bench.Feed(Bytes{4, 0, 0, 0, 0, 0, 0, 4});
+        EXPECT_EQ(bench.Take(), Bytes{4});
+        Bytes trace;
+        for (int i = 0; i < 7; ++i) {
+            const Bytes report = bench.Advance(setup.TraceInterval);
+            trace.insert(trace.end(), report.begin(), report.end());
+        }
+        EXPECT_EQ(trace, expected);
     }
-    EXPECT_EQ(trace, (Bytes{1, 0, 1, 0, 1, 1, 1, 1, 1, 2, 1, 2, 1, 0}));
 }
 
 TEST(UnitEmulator, PocketProgrammerRepeatsAWronglyAnsweredMessageThenGivesTheLineUp) {
@@ -88,16 +93,15 @@ TEST(UnitEmulator, PocketProgrammerRepeatsAWronglyAnsweredMessageThenGivesTheLin
     setup.PpCorruptMessage = 0;
     Bench bench(setup);
     bench.Connect();
-    bench.Advance(setup.PpStartDelay);
-    const Bytes first = bench.Take();
+    const Bytes first = bench.Advance(setup.PpStartDelay);
     EXPECT_EQ(first[7], static_cast<uint8_t>(comm::Sum8(first.data(), 7) + 1));
     bench.Feed({comm::Sum8(first.data(), 7)});  // the PC's own checksum: not the one sent
     const Bytes repeat = bench.Take();
     EXPECT_EQ(repeat[7], comm::Sum8(repeat.data(), 7));
     bench.Feed({0});
     EXPECT_EQ(bench.Take(), repeat);
-    bench.Advance(setup.PpReplyTimeout);  // no answer at all: the line is given up
-    EXPECT_EQ(bench.Take()[2], 1) << "the next line";
+    // No answer at all: the line is given up for the next.
+    EXPECT_EQ(bench.Advance(setup.PpReplyTimeout)[2], 1);
     EXPECT_EQ(bench.unit.Pp().Failed(), 1);
 }
 
@@ -117,19 +121,14 @@ TEST(SimOptions, EveryOptionReachesTheUnit) {
                     o),
               "");
     const sim::UnitSetup& s = o.Setup;
-    EXPECT_EQ(s.Kind, sim::UnitKind::Cim);
-    EXPECT_EQ(s.InterfaceVersion, 2);
-    EXPECT_EQ(std::make_pair(s.FirmwareMajor, s.FirmwareMinor), std::make_pair(1, 28));
-    EXPECT_EQ(s.Fault, sim::IdentFault::Stray);
-    EXPECT_EQ(s.PowerUpDelay, Millis(70));
-    EXPECT_EQ(std::make_pair(s.CorruptEchoPercent, s.Seed), std::make_pair(5, 9u));
-    EXPECT_EQ(std::make_pair(s.StopAfter, s.HangupAfter), std::make_pair(40, 50));
-    EXPECT_EQ(s.Order, sim::TraceOrder::Alternate);
-    EXPECT_EQ(s.TraceRepeat, 3);
-    EXPECT_EQ(s.TraceInterval, Millis(400));
-    EXPECT_EQ(s.PpStartDelay, Millis(60));
-    EXPECT_EQ(std::make_pair(s.PpRetries, s.PpCorruptMessage), std::make_pair(2, 5));
-    EXPECT_EQ(std::make_pair(s.PpPauseBefore, s.PpPause), std::make_pair(10, Millis(600)));
+    EXPECT_EQ(std::tie(s.Kind, s.InterfaceVersion, s.FirmwareMajor, s.FirmwareMinor, s.Fault),
+              std::make_tuple(sim::UnitKind::Cim, 2, 1, 28, sim::IdentFault::Stray));
+    EXPECT_EQ(std::tie(s.CorruptEchoPercent, s.Seed, s.StopAfter, s.HangupAfter, s.TraceRepeat),
+              std::make_tuple(5, 9u, 40, 50, 3));
+    EXPECT_EQ(std::tie(s.PowerUpDelay, s.TraceInterval, s.PpStartDelay, s.PpPause),
+              std::make_tuple(Millis(70), Millis(400), Millis(60), Millis(600)));
+    EXPECT_EQ(std::tie(s.Order, s.PpRetries, s.PpCorruptMessage, s.PpPauseBefore),
+              std::make_tuple(sim::TraceOrder::Alternate, 2, 5, 10));
     EXPECT_TRUE(o.Pace);
     EXPECT_EQ(o.Link + o.MemoryFile + o.DumpFile + o.TraceFile, "lmdt");
 
@@ -141,10 +140,7 @@ TEST(SimOptions, EveryOptionReachesTheUnit) {
 }
 
 TEST(SimOptions, ValuesTheUnitCannotUseAreRefusedWithTheReason) {
-    const struct {
-        const char* args;
-        std::string error;
-    } rows[] = {
+    const std::pair<const char*, std::string> rows[] = {
         {"--bogus", "unknown option '--bogus'"},
         {"--stop-after", "--stop-after needs a value"},
         {"--unit plc", "bad value 'plc' for --unit"},
@@ -153,9 +149,9 @@ TEST(SimOptions, ValuesTheUnitCannotUseAreRefusedWithTheReason) {
         {"--trace-interval 0", "bad value '0' for --trace-interval"},
         {"--unit mcu --pp-send p.zlp", "--pp-send and --pp-receive are for --unit pp"},
     };
-    for (const auto& row : rows) {
+    for (const auto& [args, error] : rows) {
         sim::SimOptions options;
-        EXPECT_EQ(Parse(row.args, options), row.error);
+        EXPECT_EQ(Parse(args, options), error);
     }
 }
 

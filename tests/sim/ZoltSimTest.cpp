@@ -51,8 +51,7 @@ TEST(ZoltSim, LinksToItsDeviceWhoseLineStaysRawForAnyProgramThatOpensIt) {
 }
 
 TEST(ZoltSim, UnknownOptionExitsWithTheUsageStatus) {
-    const int status = std::system((std::string(ZOLT_SIM_PATH) + " --bogus 2>/dev/null").c_str());
-    EXPECT_EQ(WEXITSTATUS(status), 64);
+    EXPECT_EQ(WEXITSTATUS(std::system(ZOLT_SIM_PATH " --bogus 2>/dev/null")), 64);
 }
 
 }  // namespace
