@@ -209,7 +209,8 @@ TEST_F(LinkTest, UnitLostMidTransferEndsItAndLeavesTheProgramAsItWas) {
     }
 }
 
-// Either stops the transfer at once, without waiting out a reply.
+// Either stops the transfer at once, without waiting out a reply. A reset (also the programmer
+// closing) ends the link as well: lblMode says so, and no message about the transfer follows.
 TEST_F(LinkTest, CancelOrResetStopsATransferAndTheLinkRecovers) {
     for (bool reset : {false, true}) {
         LinkBench& bench = Connect(UnitOf(UnitKind::Mcu));
@@ -222,6 +223,11 @@ TEST_F(LinkTest, CancelOrResetStopsATransferAndTheLinkRecovers) {
         EXPECT_LT(bench.Now() - start, LinkSession::kReplyWait) << reset;
         EXPECT_TRUE(AsItWas()) << reset;
         EXPECT_EQ(bench.link.State(), reset ? S::None : S::Mcu) << reset;
+        if (reset) {
+            EXPECT_TRUE(bench.seen.Messages.empty());
+            EXPECT_FALSE(bench.seen.TransferVisible);
+            EXPECT_EQ(bench.seen.Mode, t::kNotConnected);
+        }
         bench.seen.OnProgress = nullptr;
         if (reset) {  // the unit identifies itself again once powered up again
             bench.Close();

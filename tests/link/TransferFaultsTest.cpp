@@ -104,17 +104,4 @@ TEST(CancelledTransfer, SaysWhatTheUnitAndThePcNowHoldUntilTheNextTransfer) {
     }
 }
 
-// A reset (also the programmer closing) ends the transfer itself: lblMode says what became of
-// the link, and no message comes after it.
-TEST(CancelledTransfer, EndedByAResetShowsNothingMore) {
-    LinkBench bench(UnitOf(sim::UnitKind::Mcu));
-    ASSERT_TRUE(bench.Connect().Ok());
-    model::Program program;
-    StopMidway(bench, &comm::LinkSession::Reset);
-    EXPECT_EQ(bench.link.ReadProgram(program).Result, Outcome::Cancelled);
-    EXPECT_TRUE(bench.seen.Messages.empty());
-    EXPECT_FALSE(bench.seen.TransferVisible);
-    EXPECT_EQ(bench.seen.Mode, t::kNotConnected);
-}
-
 }  // namespace
