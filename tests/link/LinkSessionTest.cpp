@@ -269,6 +269,7 @@ TEST_F(LinkTest, PpLinesAreTakenUntil500MillisecondsOfQuietThenTheChecksumChecke
         EXPECT_EQ(bench.link.PpTake(program, 5000).Result,
                   right ? Outcome::Success : Outcome::ChecksumError);
         EXPECT_EQ(bench.link.Receiver().Pp().Tally().Stored, stored);
+        EXPECT_EQ(bench.link.Receiver().Pp().Tally().Rejected, 1);
         EXPECT_EQ(program.PageName[0], "Kept");
         EXPECT_EQ(DifferingLines().empty(), stored == 845);
     }
