@@ -41,6 +41,12 @@ void PageSession::NewProgram() {
     state_.ListRow = 0;
 }
 
+void PageSession::HardwareChanged() {
+    clipboard_ = LineClipboard();
+    if (errLog_ == ErrLogState::Yes)
+        errLog_ = ErrLogState::View;
+}
+
 // ----- drawing a page
 
 ErrorLogOffer PageSession::ListPage(int page, int line) {

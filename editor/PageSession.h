@@ -44,6 +44,11 @@ class PageSession {
     // the first row is selected when page A is shown.
     void NewProgram();
 
+    // The fitted hardware changed (the I/O setup was confirmed): lines copied under the old
+    // hardware are not pasted under the new, and an error log the user was reading is offered
+    // again by the next listing.
+    void HardwareChanged();
+
     // ----- drawing a page: ListPage, the error log, then RowAfterListing
 
     // Lists page `page` (0..5) with line `line` current, checking every line; stamps the

@@ -73,7 +73,7 @@ MainMenus BuildMainMenus(QMenuBar* bar, QWidget* owner) {
     }
 
     QMenu* setup = AddMenu(bar, "&Setup", "mnuSetup");
-    m.SetupIO = AddItem(setup, "&Add or Remove I/O Modules", "mnuSetupIO", false);
+    m.SetupIO = AddItem(setup, "&Add or Remove I/O Modules", "mnuSetupIO");
     m.SetupBIOS = AddItem(setup, "Change &BIOS Registers", "mnuSetupBIOS", false);
     setup->addSeparator();
     m.SetupRTP = AddItem(setup, "Setup Remote &Timer Panel", "mnuSetupRTP", false);
@@ -121,7 +121,7 @@ void EnableLinkMenus(const MainMenus& m, comm::CommStateWord state, bool transfe
     // While the MCU runs its program nothing but Reset is left; while a transfer runs nothing
     // may replace the program or the page it comes from.
     const bool idle = !comm::MeaningOf(state).Running && !transferring;
-    for (QAction* action : {m.FileNew, m.FileOpen, m.SetupComm, m.SetupConnect})
+    for (QAction* action : {m.FileNew, m.FileOpen, m.SetupIO, m.SetupComm, m.SetupConnect})
         action->setEnabled(idle);
     for (QAction* action : m.Page)
         action->setEnabled(!transferring);

@@ -24,6 +24,7 @@
 #include "app/shell/MainLayout.h"
 #include "editor/WindowTitle.h"
 #include "editor/qt/FunctionEditor.h"
+#include "hardware/qt/IOSetupDialog.h"
 #include "link/LinkTexts.h"
 #include "model/NewProgram.h"
 #include "model/Program.h"
@@ -180,6 +181,7 @@ void MainWindow::ConnectCommands() {
     connect(menus_.FileSave, &QAction::triggered, this, [this] { files_.Save(); });
     connect(menus_.FileExport, &QAction::triggered, this, [this] { files_.Export(); });
     connect(menus_.FileExit, &QAction::triggered, this, &MainWindow::Exit);
+    connect(menus_.SetupIO, &QAction::triggered, this, &MainWindow::SetUpIO);
     ConnectLinkCommands();
     for (int p = 0; p < model::kPageCount; ++p)
         connect(menus_.Page[p], &QAction::triggered, this, [this, p] { ChangePage(p); });
@@ -328,6 +330,29 @@ void MainWindow::ShowPage(int page, int line) {
 
 void MainWindow::RefreshIOLists() {
     editor_->RefreshIOLists();
+}
+
+void MainWindow::SetUpIO() {
+    hardware::IOSetup setup(program_);
+    hardware::IOSetupDialog dialog(
+        setup,
+        [this](hardware::Module module) {
+            const QString panel = module == hardware::Module::Timer ? QStringLiteral("Timer")
+                                                                    : QStringLiteral("Counter");
+            const QString text = panel + QStringLiteral(
+                                             " Panel not installed: its settings and "
+                                             "messages will be cleared.\nDo you want to go on?");
+            return dialogs_.Message(QStringLiteral("I/O Module Setup"), text, MessageIcon::Warning,
+                                    MessageButtons::YesNo, Answer::No) == Answer::Yes;
+        },
+        this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    setup.Apply(program_);
+    session_.HardwareChanged();
+    ShowPasteItems();
+    RefreshIOLists();
+    ShowPage(session_.State().CurPage, session_.State().CurLine);
 }
 
 void MainWindow::ShowNewProgram() {

@@ -56,6 +56,10 @@ class MainWindow : public QMainWindow, public FileCommandHost {
     // Rebuilds the editor's input and output lists from the configuration.
     void RefreshIOLists();
 
+    // Setup > Add or Remove I/O Modules: the I/O setup dialog; OK writes the hardware, empties
+    // the line clipboard and shows the page again with the new hardware's lists and checks.
+    void SetUpIO();
+
     // A page chosen in the Page menu; asks first about unsaved edits of the current line.
     void ChangePage(int page);
 

@@ -223,6 +223,9 @@ TEST_F(SessionTest, CutAndPasteLeaveTheFirstLineOfTheirBlockCurrent) {
     program = testpage::ProgramWithLines(0, 1);
     session.ListPage(0, 0);
     EXPECT_EQ(session.RowAfterListing(), 2);
+    // Lines copied under other hardware are not pasted under the new.
+    session.HardwareChanged();
+    EXPECT_FALSE(session.CanPaste());
 }
 
 TEST_F(SessionTest, PageNameRefusesQuotesAndLengthButIsNoEditOfTheProgram) {

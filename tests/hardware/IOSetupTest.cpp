@@ -18,37 +18,28 @@ class IOSetupTest : public ::testing::Test {
     model::Program program;
 };
 
-TEST_F(IOSetupTest, NewProgramShowsOnlyTheMcuWithSixInputsAndFourOutputs) {
-    const IOSetup setup(program);
-    EXPECT_TRUE(setup.Block(kMcu).Installed);
-    EXPECT_EQ(setup.Block(kMcu).Inputs, 6);
-    EXPECT_EQ(setup.Block(kMcu).Outputs, 4);
-    for (int p = 1; p < model::kPositionCount; ++p) {
-        EXPECT_FALSE(setup.Block(p).Installed) << p;
-        EXPECT_FALSE(setup.Block(p).Analog) << p;
-    }
-    EXPECT_FALSE(setup.ModuleInstalled(Module::Timer) || setup.ModuleInstalled(Module::Counter));
-}
-
-// Block 10 lives in register 110 and the MCU in register 10; a box checked without counts
-// picked stores 0 and 0, so block 20 stays unfitted; block 90 analog makes its inputs analog.
+// A new program shows only the MCU, with 6 and 4. Block 10 lives in register 110 and the MCU in
+// register 10; a box checked without counts picked stores 0 and 0, so block 20 stays unfitted;
+// block 90 analog makes its inputs analog, and block 20 has no analog choice.
 TEST_F(IOSetupTest, OkWritesEachPositionsRegisterAndItsAnalogByte) {
     IOSetup setup(program);
+    EXPECT_EQ(setup.Block(kMcu).Inputs * 10 + setup.Block(kMcu).Outputs, 64);
+    for (int p = 1; p < model::kPositionCount; ++p)
+        EXPECT_FALSE(setup.Block(p).Installed || setup.Block(p).Analog) << p;
     setup.SetInstalled(kBlock10, true);
     setup.SetInputs(kBlock10, 3);
     setup.SetOutputs(kMcu, 2);
     setup.SetInstalled(kBlock20, true);
+    setup.SetAnalog(kBlock20, true);
     setup.SetInstalled(kBlock90, true);
     setup.SetInputs(kBlock90, 2);
     setup.SetAnalog(kBlock90, true);
-    setup.SetAnalog(kBlock20, true);  // block 20 has no analog choice
     setup.Apply(program);
     model::RebuildIOType(program);
     EXPECT_EQ(program.Register(110).Code, (std::array<int16_t, 4>{3, 0, 0, 2}));
     EXPECT_EQ(program.Register(10).Code, (std::array<int16_t, 4>{6, 2, 0, 2}));
     EXPECT_EQ(program.Register(20).Code, (std::array<int16_t, 4>{0, 0, 0, 2}));
     EXPECT_EQ(program.IOType[92][model::kInput], model::kAnalog);
-    EXPECT_EQ(program.IOType[93][model::kInput], model::kNotInstalled);
     EXPECT_TRUE(program.PgmChanged);
 }
 

@@ -1,9 +1,9 @@
 // gui-screenshots FOLDER: draws the main window offscreen on a new program, on a small plant
 // program with comments, with a Timer, a Counter compare and an analog output line in the
 // editor, at the window's smallest size with the Counter compare, and running the plant program
-// on an emulated MCU with its traced line marked while the editor shows another, and writes each
-// as a PNG into FOLDER. The settings it makes live in a folder of its own, so
-// that the user's stay as they are.
+// on an emulated MCU with its traced line marked while the editor shows another, and the I/O
+// setup dialog on the plant's hardware, and writes each as a PNG into FOLDER. The settings it makes
+// live in a folder of its own, so that the user's stay as they are.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -20,6 +20,7 @@
 #include "app/gui/UnattendedDialogs.h"
 #include "app/sim/SimFiles.h"
 #include "app/sim/UnitThread.h"
+#include "hardware/qt/IOSetupDialog.h"
 #include "model/HardwareConfig.h"
 #include "model/Program.h"
 #include "model/ProgramChecksum.h"
@@ -169,6 +170,17 @@ int main(int argc, char** argv) {
     window.resize(window.minimumSize());
     ok = Save(window, folder, "main-minimum.png") && ok;
     window.resize(960, 680);
+
+    {
+        hardware::IOSetup setup(program);
+        hardware::IOSetupDialog dialog(
+            setup, [](hardware::Module) { return true; }, &window);
+        dialog.show();
+        QApplication::processEvents();
+        const QString path = folder + "/io-setup.png";
+        ok = dialog.grab().save(path) && ok;
+        std::printf("%s\n", path.toLocal8Bit().constData());
+    }
 
     selectLine(1);
     if (RunOnEmulatedMcu(window, program, settings))

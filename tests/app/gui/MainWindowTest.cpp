@@ -1,5 +1,6 @@
 // The main window's wiring: the listing it draws, what a row click, the Page menu, the page name
 // and the comment box reach, the error log, the trace marker, the smallest size and exit.
+#include <QComboBox>
 #include <QScrollBar>
 
 #include "model/HardwareConfig.h"
@@ -197,6 +198,28 @@ TEST_F(MainWindowTest, EachUnitEnablesItsOwnTransfersOnly) {
     window->UpdateLinkMenus(comm::CommStateWord::Cim);
     EXPECT_TRUE(Find<QAction>("mnuFileReadTmr")->isEnabled());
     EXPECT_FALSE(Find<QAction>("mnuFileRun")->isEnabled());
+}
+
+// OK in the I/O setup dialog writes the hardware, and the page's checks follow at once: a line
+// checking input 7 is a problem with six MCU inputs and none with eight.
+TEST_F(MainWindowTest, IOSetupOkChangesTheHardwareAndTheChecksFollowAtOnce) {
+    model::Program problems = testpage::ProgramWithLines(0, 2);
+    problems.PgmData[1].Code = {1, 0x07, 1, 0};
+    Use(problems);
+    for (int inputs : {8, 6}) {
+        testgui::WhenShown("frmIOSetup", window.get(), [inputs](QWidget* dialog) {
+            for (auto* list : dialog->findChildren<QComboBox*>(QStringLiteral("cboNumIn"))) {
+                if (list->property("index").toInt() == 0)
+                    emit list->activated(inputs);
+            }
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdIoSetupOK")),
+                              Qt::LeftButton);
+        });
+        Trigger("mnuSetupIO");
+        EXPECT_EQ(program.RegisterByte(10, 0), inputs);
+        EXPECT_EQ(window->Session().Listing().Errors.size(), inputs == 8 ? 0u : 1u) << inputs;
+    }
+    EXPECT_TRUE(program.PgmChanged);
 }
 
 }  // namespace
