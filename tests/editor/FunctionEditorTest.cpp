@@ -144,7 +144,6 @@ const Line kLines[] = {
     // Wait and Repeat Lines
     {"WaitShowsHundredths", "9 1 44 5", "time 300.05"},
     {"WaitLongest", "9 0 0 0 | time 59999.99 | 9 234 95 99", "time 59999.99"},
-    {"RepeatShowsTheOneBasedLine", "10 4 1 44", "line 5 | label Number of Times | time 300"},
     {"RepeatFromLine5For300Times", "10 0 0 1 | line 5; time 300 | 10 4 1 44",
      "line 5 | label Number of Times | time 300"},
     {"RepeatFromLine0IsLine1", "10 9 0 1 | line 0 | 10 0 0 1",

