@@ -88,6 +88,7 @@ std::vector<Module> IOSetup::RemovalsToConfirm() const {
 }
 
 void IOSetup::Apply(model::Program& program) const {
+    const model::IONameTable defaults = model::DefaultIONames();
     for (int p = 0; p < model::kPositionCount; ++p) {
         const BlockChoice& block = blocks_[p];
         const int reg = Position(p).ConfigRegister;
@@ -97,7 +98,6 @@ void IOSetup::Apply(model::Program& program) const {
             program.SetRegisterByte(reg, 2, block.Analog ? 1 : 0);
         // Names belong to fitted inputs and outputs: an unfitted position's go back to numbers.
         if (!block.Installed) {
-            const model::IONameTable defaults = model::DefaultIONames();
             for (int k = Position(p).Base; k <= Position(p).Base + 9; ++k)
                 program.IOName[k] = defaults[k];
         }

@@ -18,7 +18,7 @@ constexpr int kLowBaud = 9600;
 
 // What a cancel shows. A send may have left the unit with part of what it holds: a warning.
 Notice CancelNotice(const char* text, NoticeIcon icon = NoticeIcon::Information) {
-    return {texts::kCancelledTitle, text, icon};
+    return {texts::kTransferCancelled, text, icon};
 }
 
 }  // namespace

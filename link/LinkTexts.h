@@ -97,8 +97,7 @@ constexpr const char* kBadReplies =
     "Select Low speed under 'Setup...Change Comm Port' and check the cable, then select "
     "'Connect to Zolt'.";
 constexpr const char* kCancelled = "Transfer cancelled.";
-// What a cancelled transfer leaves.
-constexpr const char* kCancelledTitle = "Transfer Cancelled";
+// What a cancelled transfer leaves; titled kTransferCancelled, as the status reads.
 constexpr const char* kMcuSendCancelled =
     "The transfer was cancelled.\n"
     "The MCU may now hold only part of the program: send the program again.";

@@ -240,8 +240,6 @@ void MainWindow::PlaceControls() {
     Place(txtPageName_, l.PageName);
     Place(lblLineNum_, l.LineHeading);
     Place(lstPage_, l.PageList);
-    if (QListWidgetItem* current = lstPage_->currentItem())
-        lstPage_->scrollToItem(current);
     Place(lblComment_, l.CommentLabel);
     Place(txtComment_, l.Comment);
     Place(editor_, l.Editor);
@@ -272,10 +270,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    // A resize, or the editor asking for another height for the fields of a new function.
-    if (watched == central_ &&
-        (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest))
+    // The editor asking for another height for the fields of a new function.
+    if (watched == central_ && event->type() == QEvent::LayoutRequest)
         PlaceControls();
+    // A resize; the current row stays in view as the list shrinks.
+    if (watched == central_ && event->type() == QEvent::Resize) {
+        PlaceControls();
+        if (QListWidgetItem* current = lstPage_->currentItem())
+            lstPage_->scrollToItem(current);
+    }
     if (watched == txtPageName_ && event->type() == QEvent::KeyPress &&
         PageNameKeyRefused(static_cast<const QKeyEvent&>(*event))) {
         return true;

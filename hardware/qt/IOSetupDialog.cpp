@@ -45,7 +45,7 @@ IOSetupDialog::IOSetupDialog(IOSetup& setup, ConfirmRemoval confirm, QWidget* pa
     setWindowTitle(QStringLiteral("I/O Module Setup"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    BuildRows();
+    QGridLayout* grid = BuildRows();
 
     auto* modules = new QVBoxLayout;
     timer_ = ModuleBox(this, modules, "Timer Panel", "chkTimerInst");
@@ -81,13 +81,12 @@ IOSetupDialog::IOSetupDialog(IOSetup& setup, ConfirmRemoval confirm, QWidget* pa
     buttons->addWidget(hint, 1);
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
-    auto* top = static_cast<QGridLayout*>(layout());
-    top->addLayout(modules, 1, 5, model::kPositionCount, 1);
-    top->addLayout(buttons, model::kPositionCount + 1, 0, 1, 6);
+    grid->addLayout(modules, 1, 5, model::kPositionCount, 1);
+    grid->addLayout(buttons, model::kPositionCount + 1, 0, 1, 6);
     Show();
 }
 
-void IOSetupDialog::BuildRows() {
+QGridLayout* IOSetupDialog::BuildRows() {
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QStringLiteral("# of Inputs"), this), 0, 2);
     grid->addWidget(new QLabel(QStringLiteral("# of Outputs"), this), 0, 3);
@@ -141,6 +140,7 @@ void IOSetupDialog::BuildRows() {
         });
         grid->addLayout(choice, p + 1, 4);
     }
+    return grid;
 }
 
 void IOSetupDialog::Show() {

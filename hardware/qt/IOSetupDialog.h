@@ -10,6 +10,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QMenu;
 class QRadioButton;
@@ -39,7 +40,7 @@ class IOSetupDialog : public QDialog {
         QRadioButton* Digital = nullptr;
     };
 
-    void BuildRows();
+    QGridLayout* BuildRows();
     void Show();
     void Confirm();
 

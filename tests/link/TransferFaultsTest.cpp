@@ -93,7 +93,7 @@ TEST(CancelledTransfer, SaysWhatTheUnitAndThePcNowHoldUntilTheNextTransfer) {
         StopMidway(bench, &comm::LinkSession::Cancel);
         EXPECT_EQ(transfer.run(bench.link, program).Result, Outcome::Cancelled);
         ASSERT_EQ(bench.seen.Messages.size(), 1u);
-        EXPECT_EQ(bench.seen.Messages[0].Title, t::kCancelledTitle);
+        EXPECT_EQ(bench.seen.Messages[0].Title, t::kTransferCancelled);
         EXPECT_EQ(bench.seen.Messages[0].Text, transfer.cancelled);
         EXPECT_EQ(bench.seen.Transfer, t::kTransferCancelled);
         EXPECT_TRUE(bench.seen.TransferVisible);

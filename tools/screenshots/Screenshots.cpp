@@ -72,7 +72,7 @@ void MakePlant(model::Program& program) {
     }
 }
 
-bool Save(gui::MainWindow& window, const QString& folder, const char* name) {
+bool Save(QWidget& window, const QString& folder, const char* name) {
     QApplication::processEvents();
     const QString path = folder + "/" + name;
     if (!window.grab().save(path)) {
@@ -176,10 +176,7 @@ int main(int argc, char** argv) {
         hardware::IOSetupDialog dialog(
             setup, [](hardware::Module) { return true; }, &window);
         dialog.show();
-        QApplication::processEvents();
-        const QString path = folder + "/io-setup.png";
-        ok = dialog.grab().save(path) && ok;
-        std::printf("%s\n", path.toLocal8Bit().constData());
+        ok = Save(dialog, folder, "io-setup.png") && ok;
     }
 
     selectLine(1);
