@@ -90,6 +90,10 @@ void ApplyNewProgramDefaults(Program& program) {
     program.IOName = DefaultIONames();
 }
 
+int IONumber(int position, int n) {
+    return BlockPositions()[position].Base + n;
+}
+
 void StampFirmwareVersion(Program& program) {
     program.SetRegisterByte(kVersionRegister, 1, kFirmwareMajor);
     program.SetRegisterByte(kVersionRegister, 2, kFirmwareMinor);

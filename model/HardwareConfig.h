@@ -27,6 +27,9 @@ struct BlockPosition {
 // Positions by BlockIndex 0..9.
 const std::array<BlockPosition, kPositionCount>& BlockPositions();
 
+// The I/O number of input or output n (1..8) of a position.
+int IONumber(int position, int n);
+
 // Configuration registers in the order the export walks them: MCU, 10, 20 .. 90.
 int ConfigRegisterInListingOrder(int i);
 
