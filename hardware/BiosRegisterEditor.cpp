@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "hardware/BlockInputSpeeds.h"
+#include "hardware/TypedText.h"
 #include "model/Program.h"
 
 namespace hardware {
@@ -21,7 +21,7 @@ std::string BiosRegisterEditor::Text(int byte) const {
 }
 
 std::string BiosRegisterEditor::Edit(int byte, const std::string& text) {
-    const std::string digits = TypedDigits(text, kByteDigits);
+    const std::string digits = TypedRegisterByte(text);
     const int value = digits.empty() ? 0 : std::stoi(digits);
     if (value > kLargestByte)
         return Text(byte);

@@ -18,7 +18,6 @@ class BiosRegisterEditor {
     static constexpr int kLast = 125;
     static constexpr int kSmallStep = 1;
     static constexpr int kLargeStep = 5;
-    static constexpr int kByteDigits = 3;
 
     explicit BiosRegisterEditor(model::Program& program) : program_(program) {}
 

@@ -1,23 +1,14 @@
 // What the names dialog shows and what its OK writes.
 #include "hardware/BlockIONames.h"
 
-#include <algorithm>
-
+#include "hardware/TypedText.h"
 #include "model/HardwareConfig.h"
 #include "model/Program.h"
 
 namespace hardware {
 
-std::string TypedName(const std::string& text) {
-    std::string name;
-    std::copy_if(text.begin(), text.end(), std::back_inserter(name),
-                 [](char c) { return c != '"'; });
-    name.resize(std::min<size_t>(name.size(), kNameLength));
-    return name;
-}
-
 BlockIONames::BlockIONames(const model::Program& program, int position) : position_(position) {
-    for (int row = 0; row < kRowsPerBlock; ++row)
+    for (int row = 0; row < model::kMostPerBlock; ++row)
         names_[row] = program.IOName[Number(row)];
 }
 
@@ -38,7 +29,7 @@ const std::string& BlockIONames::SetName(int row, model::Direction d, const std:
 
 bool BlockIONames::Apply(model::Program& program) const {
     bool changed = false;
-    for (int row = 0; row < kRowsPerBlock; ++row) {
+    for (int row = 0; row < model::kMostPerBlock; ++row) {
         auto& stored = program.IOName[Number(row)];
         changed = changed || stored != names_[row];
         stored = names_[row];

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "model/HardwareConfig.h"
 #include "model/IOTables.h"
 
 namespace model {
@@ -12,13 +13,6 @@ class Program;
 }
 
 namespace hardware {
-
-constexpr int kRowsPerBlock = 8;
-constexpr int kNameLength = 8;
-
-// A name as a field may hold it: double quotes dropped (the program file quotes its names),
-// cut at eight characters.
-std::string TypedName(const std::string& text);
 
 class BlockIONames {
   public:
@@ -38,7 +32,7 @@ class BlockIONames {
 
   private:
     int position_;
-    std::array<std::array<std::string, 2>, kRowsPerBlock> names_;
+    std::array<std::array<std::string, 2>, model::kMostPerBlock> names_;
 };
 
 }  // namespace hardware

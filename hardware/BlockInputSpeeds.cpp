@@ -2,20 +2,15 @@
 #include "hardware/BlockInputSpeeds.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "hardware/TypedText.h"
 #include "model/HardwareConfig.h"
 #include "model/Program.h"
 
 namespace hardware {
 
-std::string TypedDigits(const std::string& text, int most) {
-    std::string digits;
-    for (char c : text) {
-        if (std::isdigit(static_cast<unsigned char>(c)) && static_cast<int>(digits.size()) < most)
-            digits += c;
-    }
-    return digits;
+namespace {
+constexpr int kSlowestSpeed = 255;  // a speed register holds one byte
 }
 
 BlockInputSpeeds::BlockInputSpeeds(const model::Program& program, int position)
@@ -39,7 +34,7 @@ int BlockInputSpeeds::SpeedRegister(int row) const {
 }
 
 const std::string& BlockInputSpeeds::SetText(int row, const std::string& typed) {
-    return texts_[row] = TypedDigits(typed, kSpeedDigits);
+    return texts_[row] = TypedSpeed(typed);
 }
 
 bool BlockInputSpeeds::Apply(model::Program& program) const {

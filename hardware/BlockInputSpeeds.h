@@ -5,17 +5,13 @@
 #include <array>
 #include <string>
 
+#include "model/HardwareConfig.h"
+
 namespace model {
 class Program;
 }
 
 namespace hardware {
-
-constexpr int kSpeedDigits = 3;
-constexpr int kSlowestSpeed = 255;  // a speed register holds one byte
-
-// Only the digits of `text`, at most `most` of them: what a number field may hold.
-std::string TypedDigits(const std::string& text, int most);
 
 class BlockInputSpeeds {
   public:
@@ -38,7 +34,7 @@ class BlockInputSpeeds {
     int SpeedRegister(int row) const;
 
     int position_;
-    std::array<std::string, 8> texts_;
+    std::array<std::string, model::kMostPerBlock> texts_;
 };
 
 }  // namespace hardware

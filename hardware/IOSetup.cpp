@@ -10,8 +10,6 @@ namespace hardware {
 
 namespace {
 
-constexpr int kMostPerBlock = 8;
-
 const model::BlockPosition& Position(int position) {
     return model::BlockPositions()[position];
 }
@@ -52,19 +50,19 @@ void IOSetup::SetInstalled(int position, bool installed) {
     if (!installed)
         return;
     const model::PgmRecord& reg = stored_.Register(Position(position).ConfigRegister);
-    block.Inputs = std::clamp<int>(reg.Code[0], 0, kMostPerBlock);
-    block.Outputs = std::clamp<int>(reg.Code[1], 0, kMostPerBlock);
+    block.Inputs = std::clamp<int>(reg.Code[0], 0, model::kMostPerBlock);
+    block.Outputs = std::clamp<int>(reg.Code[1], 0, model::kMostPerBlock);
     block.Analog = HasAnalogOption(position) && reg.Code[2] != 0;
 }
 
 void IOSetup::SetInputs(int position, int count) {
     if (blocks_[position].Installed)
-        blocks_[position].Inputs = std::clamp(count, 0, kMostPerBlock);
+        blocks_[position].Inputs = std::clamp(count, 0, model::kMostPerBlock);
 }
 
 void IOSetup::SetOutputs(int position, int count) {
     if (blocks_[position].Installed)
-        blocks_[position].Outputs = std::clamp(count, 0, kMostPerBlock);
+        blocks_[position].Outputs = std::clamp(count, 0, model::kMostPerBlock);
 }
 
 void IOSetup::SetAnalog(int position, bool analog) {

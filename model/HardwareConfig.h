@@ -12,6 +12,7 @@ namespace model {
 class Program;
 
 constexpr int kPositionCount = 10;  // the MCU and blocks 10..90
+constexpr int kMostPerBlock = 8;    // inputs, and outputs, a position can have
 constexpr int kTimerModuleRegister = 120;
 constexpr int kCounterModuleRegister = 122;
 constexpr int kVersionRegister = 100;  // B, C: firmware version; D: program checksum

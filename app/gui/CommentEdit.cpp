@@ -4,8 +4,8 @@
 #include <QKeyEvent>
 #include <QTextBlock>
 
-#include "app/gui/FixedFont.h"
 #include "editor/CommentBox.h"
+#include "model/qt/FixedFont.h"
 #include "model/qt/ModelText.h"
 
 namespace gui {
@@ -28,7 +28,7 @@ CommentEdit::CommentEdit(QWidget* parent) : QPlainTextEdit(parent) {
     setToolTip(QStringLiteral("Comments for this line."));
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setTabChangesFocus(true);
-    QFont font = FixedPitchFont();
+    QFont font = model::FixedPitchFont();
     font.setPointSize(9);
     setFont(font);
     document()->setDocumentMargin(2);

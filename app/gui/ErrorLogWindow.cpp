@@ -6,7 +6,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "app/gui/FixedFont.h"
+#include "model/qt/FixedFont.h"
 #include "model/qt/ModelText.h"
 
 namespace gui {
@@ -19,7 +19,7 @@ ErrorLogWindow::ErrorLogWindow(QWidget* owner) : owner_(owner) {
                    Qt::WindowCloseButtonHint);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("lstErrors"));
-    list_->setFont(FixedPitchFont());
+    list_->setFont(model::FixedPitchFont());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_);
     resize(560, 240);

@@ -74,7 +74,7 @@ MainMenus BuildMainMenus(QMenuBar* bar, QWidget* owner) {
 
     QMenu* setup = AddMenu(bar, "&Setup", "mnuSetup");
     m.SetupIO = AddItem(setup, "&Add or Remove I/O Modules", "mnuSetupIO");
-    m.SetupBIOS = AddItem(setup, "Change &BIOS Registers", "mnuSetupBIOS", false);
+    m.SetupBIOS = AddItem(setup, "Change &BIOS Registers", "mnuSetupBIOS");
     setup->addSeparator();
     m.SetupRTP = AddItem(setup, "Setup Remote &Timer Panel", "mnuSetupRTP", false);
     m.SetupRCP = AddItem(setup, "Setup Remote &Counter Panel", "mnuSetupRCP", false);
@@ -121,7 +121,8 @@ void EnableLinkMenus(const MainMenus& m, comm::CommStateWord state, bool transfe
     // While the MCU runs its program nothing but Reset is left; while a transfer runs nothing
     // may replace the program or the page it comes from.
     const bool idle = !comm::MeaningOf(state).Running && !transferring;
-    for (QAction* action : {m.FileNew, m.FileOpen, m.SetupIO, m.SetupComm, m.SetupConnect})
+    for (QAction* action :
+         {m.FileNew, m.FileOpen, m.SetupIO, m.SetupBIOS, m.SetupComm, m.SetupConnect})
         action->setEnabled(idle);
     for (QAction* action : m.Page)
         action->setEnabled(!transferring);

@@ -18,16 +18,17 @@
 
 #include "app/gui/CommentEdit.h"
 #include "app/gui/ErrorLogWindow.h"
-#include "app/gui/FixedFont.h"
 #include "app/gui/LinkController.h"
 #include "app/gui/PageRowDelegate.h"
 #include "app/shell/MainLayout.h"
 #include "editor/WindowTitle.h"
 #include "editor/qt/FunctionEditor.h"
+#include "hardware/qt/BiosRegisterDialog.h"
 #include "hardware/qt/IOSetupDialog.h"
 #include "link/LinkTexts.h"
 #include "model/NewProgram.h"
 #include "model/Program.h"
+#include "model/qt/FixedFont.h"
 #include "model/qt/ModelText.h"
 
 namespace gui {
@@ -119,7 +120,7 @@ void MainWindow::BuildControls() {
     txtPageName_->setToolTip(QStringLiteral("Name or comments for this page."));
     txtPageName_->installEventFilter(this);
 
-    const QFont fixed = FixedPitchFont();
+    const QFont fixed = model::FixedPitchFont();
     lblLineNum_ = MakeLabel(central_, "lblLineNum", "Line #      Function Data");
     lblLineNum_->setFont(fixed);
     lstPage_ = new QListWidget(central_);
@@ -182,6 +183,7 @@ void MainWindow::ConnectCommands() {
     connect(menus_.FileExport, &QAction::triggered, this, [this] { files_.Export(); });
     connect(menus_.FileExit, &QAction::triggered, this, &MainWindow::Exit);
     connect(menus_.SetupIO, &QAction::triggered, this, &MainWindow::SetUpIO);
+    connect(menus_.SetupBIOS, &QAction::triggered, this, &MainWindow::ChangeBiosRegisters);
     ConnectLinkCommands();
     for (int p = 0; p < model::kPageCount; ++p)
         connect(menus_.Page[p], &QAction::triggered, this, [this, p] { ChangePage(p); });
@@ -338,7 +340,7 @@ void MainWindow::RefreshIOLists() {
 void MainWindow::SetUpIO() {
     hardware::IOSetup setup(program_);
     hardware::IOSetupDialog dialog(
-        setup,
+        setup, program_,
         [this](hardware::Module module) {
             const QString panel = module == hardware::Module::Timer ? QStringLiteral("Timer")
                                                                     : QStringLiteral("Counter");
@@ -356,6 +358,13 @@ void MainWindow::SetUpIO() {
     ShowPasteItems();
     RefreshIOLists();
     ShowPage(session_.State().CurPage, session_.State().CurLine);
+}
+
+// Each edit is written at once; the I/O lists follow a configuration register at the next
+// refresh, as the controller reads it at its next start.
+void MainWindow::ChangeBiosRegisters() {
+    hardware::BiosRegisterEditor editor(program_);
+    hardware::BiosRegisterDialog(editor, this).exec();
 }
 
 void MainWindow::ShowNewProgram() {

@@ -59,6 +59,7 @@ class MainWindow : public QMainWindow, public FileCommandHost {
     // Setup > Add or Remove I/O Modules: the I/O setup dialog; OK writes the hardware, empties
     // the line clipboard and shows the page again with the new hardware's lists and checks.
     void SetUpIO();
+    void ChangeBiosRegisters();
 
     // A page chosen in the Page menu; asks first about unsaved edits of the current line.
     void ChangePage(int page);

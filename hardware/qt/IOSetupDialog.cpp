@@ -14,11 +14,13 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "hardware/qt/DialogParts.h"
+#include "hardware/qt/IONamesDialog.h"
+#include "hardware/qt/InputSpeedDialog.h"
+
 namespace hardware {
 
 namespace {
-
-constexpr int kMostPerBlock = 8;
 
 QCheckBox* ModuleBox(QWidget* parent, QVBoxLayout* column, const char* title, const char* name) {
     auto* frame = new QGroupBox(QString::fromLatin1(title), parent);
@@ -29,18 +31,11 @@ QCheckBox* ModuleBox(QWidget* parent, QVBoxLayout* column, const char* title, co
     return box;
 }
 
-// A control of an indexed family: its name, and its index in the property "index".
-template <typename W>
-W* Indexed(W* widget, const char* name, int index) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setProperty("index", index);
-    return widget;
-}
-
 }  // namespace
 
-IOSetupDialog::IOSetupDialog(IOSetup& setup, ConfirmRemoval confirm, QWidget* parent)
-    : QDialog(parent), setup_(setup), confirm_(std::move(confirm)) {
+IOSetupDialog::IOSetupDialog(IOSetup& setup, model::Program& program, ConfirmRemoval confirm,
+                             QWidget* parent)
+    : QDialog(parent), setup_(setup), program_(program), confirm_(std::move(confirm)) {
     setObjectName(QStringLiteral("frmIOSetup"));
     setWindowTitle(QStringLiteral("I/O Module Setup"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -69,13 +64,14 @@ IOSetupDialog::IOSetupDialog(IOSetup& setup, ConfirmRemoval confirm, QWidget* pa
     connect(ok, &QPushButton::clicked, this, &IOSetupDialog::Confirm);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    // The names and speeds dialogs of a block are reached from here once they are built.
     blockMenu_ = new QMenu(this);
     blockMenu_->setObjectName(QStringLiteral("mnuIO"));
-    for (const char* caption : {"Name Inputs and Outputs", "Set Input Speeds"})
-        blockMenu_->addAction(QString::fromLatin1(caption))->setEnabled(false);
-    blockMenu_->actions()[0]->setObjectName(QStringLiteral("mnuIOName"));
-    blockMenu_->actions()[1]->setObjectName(QStringLiteral("mnuIOSpeed"));
+    QAction* naming = blockMenu_->addAction(QStringLiteral("Name Inputs and Outputs"));
+    naming->setObjectName(QStringLiteral("mnuIOName"));
+    connect(naming, &QAction::triggered, this, &IOSetupDialog::NameBlock);
+    QAction* speeds = blockMenu_->addAction(QStringLiteral("Set Input Speeds"));
+    speeds->setObjectName(QStringLiteral("mnuIOSpeed"));
+    connect(speeds, &QAction::triggered, this, &IOSetupDialog::SetBlockSpeeds);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(hint, 1);
@@ -95,15 +91,17 @@ QGridLayout* IOSetupDialog::BuildRows() {
         Row& row = rows_[p];
         row.Label =
             Indexed(new QLabel(QString::fromLatin1(position.Label), this), "lblBlockNum", p);
-        row.Label->installEventFilter(this);
         row.Installed =
             Indexed(new QCheckBox(QStringLiteral("Block Installed"), this), "chkBlockInst", p);
         row.Inputs = Indexed(new QComboBox(this), "cboNumIn", p);
         row.Outputs = Indexed(new QComboBox(this), "cboNumOut", p);
         for (QComboBox* list : {row.Inputs, row.Outputs}) {
-            for (int n = 0; n <= kMostPerBlock; ++n)
+            for (int n = 0; n <= model::kMostPerBlock; ++n)
                 list->addItem(QString::number(n));
         }
+        // The box takes the menu key too, so that the keyboard reaches the pop-up.
+        row.Label->installEventFilter(this);
+        row.Installed->installEventFilter(this);
         grid->addWidget(row.Label, p + 1, 0);
         grid->addWidget(row.Installed, p + 1, 1);
         grid->addWidget(row.Inputs, p + 1, 2);
@@ -164,15 +162,30 @@ void IOSetupDialog::Show() {
 }
 
 bool IOSetupDialog::eventFilter(QObject* watched, QEvent* event) {
-    // A right-click on the label of a fitted block offers what can be set for its inputs and
-    // outputs; on an unfitted block nothing happens.
+    // A right-click on the label (or the menu key on the box) of a fitted block offers what can be
+    // set for its inputs and outputs; on an unfitted block nothing happens.
     if (event->type() == QEvent::ContextMenu) {
         const int p = watched->property("index").toInt();
-        if (setup_.Block(p).Installed)
+        if (setup_.Block(p).Installed) {
+            selBlock_ = p;
             blockMenu_->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+        }
         return true;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+// Names and speeds are written when their own dialog is confirmed, whatever this one's answer.
+void IOSetupDialog::NameBlock() {
+    BlockIONames names(program_, selBlock_);
+    if (IONamesDialog(names, this).exec() == QDialog::Accepted)
+        names.Apply(program_);
+}
+
+void IOSetupDialog::SetBlockSpeeds() {
+    BlockInputSpeeds speeds(program_, selBlock_);
+    if (InputSpeedDialog(speeds, this).exec() == QDialog::Accepted)
+        speeds.Apply(program_);
 }
 
 void IOSetupDialog::Confirm() {

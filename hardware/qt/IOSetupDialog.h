@@ -25,7 +25,10 @@ class IOSetupDialog : public QDialog {
     // the dialog.
     using ConfirmRemoval = std::function<bool(Module module)>;
 
-    IOSetupDialog(IOSetup& setup, ConfirmRemoval confirm, QWidget* parent = nullptr);
+    // Names and input speeds of a block, set from the right-click on its label, go into
+    // `program` when their own dialog is confirmed.
+    IOSetupDialog(IOSetup& setup, model::Program& program, ConfirmRemoval confirm,
+                  QWidget* parent = nullptr);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -43,8 +46,12 @@ class IOSetupDialog : public QDialog {
     QGridLayout* BuildRows();
     void Show();
     void Confirm();
+    void NameBlock();
+    void SetBlockSpeeds();
 
     IOSetup& setup_;
+    model::Program& program_;
+    int selBlock_ = 0;  // the block whose names or speeds are being set
     ConfirmRemoval confirm_;
     std::array<Row, model::kPositionCount> rows_{};
     QCheckBox* timer_ = nullptr;

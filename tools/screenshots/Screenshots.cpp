@@ -1,9 +1,10 @@
 // gui-screenshots FOLDER: draws the main window offscreen on a new program, on a small plant
 // program with comments, with a Timer, a Counter compare and an analog output line in the
 // editor, at the window's smallest size with the Counter compare, and running the plant program
-// on an emulated MCU with its traced line marked while the editor shows another, and the I/O
-// setup dialog on the plant's hardware, and writes each as a PNG into FOLDER. The settings it makes
-// live in a folder of its own, so that the user's stay as they are.
+// on an emulated MCU with its traced line marked while the editor shows another; then the I/O
+// setup, names, input speed and BIOS register dialogs on the plant's hardware. Writes each as a
+// PNG into FOLDER. The settings it makes live in a folder of its own, so that the user's stay as
+// they are.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -11,6 +12,7 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QSettings>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -20,7 +22,10 @@
 #include "app/gui/UnattendedDialogs.h"
 #include "app/sim/SimFiles.h"
 #include "app/sim/UnitThread.h"
+#include "hardware/qt/BiosRegisterDialog.h"
+#include "hardware/qt/IONamesDialog.h"
 #include "hardware/qt/IOSetupDialog.h"
+#include "hardware/qt/InputSpeedDialog.h"
 #include "model/HardwareConfig.h"
 #include "model/Program.h"
 #include "model/ProgramChecksum.h"
@@ -42,7 +47,7 @@ void MakePlant(model::Program& program) {
     program.SetRegisterByte(model::kCounterModuleRegister, 0, model::kModuleInstalled);
     program.PageName[0] = "Filling station, main sequence";
     program.IOName[1][0] = "START";
-    program.IOName[2][0] = "BOTTLE IN";
+    program.IOName[2][0] = "IN PLACE";
     program.IOName[1][1] = "PUMP";
     program.IOName[2][1] = "CONVEYOR";
     program.IOName[91][1] = "VALVE";
@@ -174,9 +179,28 @@ int main(int argc, char** argv) {
     {
         hardware::IOSetup setup(program);
         hardware::IOSetupDialog dialog(
-            setup, [](hardware::Module) { return true; }, &window);
+            setup, program, [](hardware::Module) { return true; }, &window);
         dialog.show();
         ok = Save(dialog, folder, "io-setup.png") && ok;
+    }
+    {
+        hardware::BlockIONames names(program, 0);
+        hardware::IONamesDialog dialog(names, &window);
+        dialog.show();
+        ok = Save(dialog, folder, "io-names.png") && ok;
+    }
+    {
+        hardware::BlockInputSpeeds speeds(program, 9);
+        hardware::InputSpeedDialog dialog(speeds, &window);
+        dialog.show();
+        ok = Save(dialog, folder, "input-speed.png") && ok;
+    }
+    {
+        hardware::BiosRegisterEditor editor(program);
+        hardware::BiosRegisterDialog dialog(editor, &window);
+        dialog.findChild<QSlider*>(QStringLiteral("sldBIOSReg"))->setValue(90);
+        dialog.show();
+        ok = Save(dialog, folder, "bios-registers.png") && ok;
     }
 
     selectLine(1);

@@ -22,8 +22,11 @@
 #include "model/Program.h"
 #include "tests/app/MemorySettings.h"
 #include "tests/support/QtTestApp.h"
+#include "tests/support/DialogDriving.h"
 
 namespace testgui {
+
+using testsupport::WhenShown;
 
 // Answers boxes and file dialogs from queues; a box nobody planned for gets its safest answer
 // (OK, No or Cancel) and a file dialog is cancelled, so that no test can hang.
@@ -61,22 +64,6 @@ class ScriptedDialogs : public gui::Dialogs {
         return next;
     }
 };
-
-// Acts on the top-level window `name` once it shows, while the code under test waits in its
-// own event loop. The watch ends with `owner`.
-inline void WhenShown(const char* name, QObject* owner, std::function<void(QWidget*)> act) {
-    auto* poll = new QTimer(owner);
-    QObject::connect(poll, &QTimer::timeout, [=] {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == name && w->isVisible()) {
-                poll->stop();
-                act(w);
-                return;
-            }
-        }
-    });
-    poll->start(10);
-}
 
 class MainWindowTest : public ::testing::Test {
   protected:

@@ -105,7 +105,8 @@ TEST_F(LinkCommandsTest, RunMarksTheReportedRowAndLeavesOnlyReset) {
 
     Trigger("mnuFileRun");
     EXPECT_EQ(Status()->text(), "Running Program");
-    EXPECT_FALSE(Find<QAction>("mnuFileNew")->isEnabled());
+    for (const char* command : {"mnuFileNew", "mnuSetupIO", "mnuSetupBIOS"})
+        EXPECT_FALSE(Find<QAction>(command)->isEnabled()) << command;
     QListWidgetItem* line3 = nullptr;
     for (int row = 0; row < List()->count() && !line3; ++row) {
         if (List()->item(row)->data(Qt::UserRole).toInt() == 3)

@@ -1,17 +1,25 @@
 // The main window's wiring: the listing it draws, what a row click, the Page menu, the page name
 // and the comment box reach, the error log, the trace marker, the smallest size and exit.
+#include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QRadioButton>
 #include <QScrollBar>
 
+#include "files/ProgramFile.h"
+#include "files/TextExport.h"
 #include "model/HardwareConfig.h"
 #include "tests/app/gui/GuiFixture.h"
 #include "tests/editor/PageBuilder.h"
+#include "tests/files/TestFiles.h"
 
 namespace {
 
 using gui::Answer;
 using testgui::MainWindowTest;
 using testgui::RowOf;
+using testsupport::IndexedChild;
 
 TEST_F(MainWindowTest, ListsThePageInAFixedPitchFont) {
     ASSERT_EQ(List()->count(), 1);
@@ -214,6 +222,51 @@ TEST_F(MainWindowTest, IOSetupOkChangesTheHardwareAndTheChecksFollowAtOnce) {
         EXPECT_EQ(window->Session().Listing().Errors.size(), inputs == 8 ? 0u : 1u) << inputs;
     }
     EXPECT_TRUE(program.PgmChanged);
+}
+
+// Block 10 analog with a named, slower input, and both modules, set through the dialogs from
+// the Setup menu, come back identical from the saved file; the export lists them.
+TEST_F(MainWindowTest, HardwareSetThroughTheDialogsSurvivesSaveAndOpen) {
+    testgui::WhenShown("frmIOSetup", window.get(), [](QWidget* setup) {
+        IndexedChild<QCheckBox>(setup, "chkBlockInst", 1)->click();
+        for (const char* count : {"cboNumIn", "cboNumOut"})
+            emit IndexedChild<QComboBox>(setup, count, 1)->activated(3);
+        IndexedChild<QRadioButton>(setup, "optAlg", 0)->click();
+        setup->findChild<QCheckBox*>("chkTimerInst")->click();
+        setup->findChild<QCheckBox*>("chkCounterInst")->click();
+        const auto fillIn = [setup](const char* name, const char* menu, const char* field,
+                                    const char* text, const char* ok) {
+            QLabel* label = IndexedChild<QLabel>(setup, "lblBlockNum", 1);
+            QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(1, 1),
+                                    label->mapToGlobal(QPoint(1, 1)));
+            QApplication::sendEvent(label, &click);
+            testgui::WhenShown(name, setup, [=](QWidget* dialog) {
+                QLineEdit* box = IndexedChild<QLineEdit>(dialog, field, 0);
+                box->selectAll();
+                QTest::keyClicks(box, text);
+                QTest::mouseClick(dialog->findChild<QPushButton*>(ok), Qt::LeftButton);
+            });
+            setup->findChild<QAction*>(menu)->trigger();
+        };
+        fillIn("frmIONames", "mnuIOName", "txtNameIn", "TANK", "cmdIONameOK");
+        fillIn("frmInpSpeed", "mnuIOSpeed", "txtSpdIn", "5", "cmdInpSpdOK");
+        QTest::mouseClick(setup->findChild<QPushButton*>("cmdIoSetupOK"), Qt::LeftButton);
+    });
+    Trigger("mnuSetupIO");
+    testfiles::ScratchFolder folder;
+    dialogs.files = {QString::fromStdString(folder.File("tank.zlp"))};
+    Trigger("mnuFileSave");
+
+    model::Program reopened;
+    ASSERT_TRUE(files::LoadProgram(reopened, folder.File("tank.zlp")).Complete);
+    EXPECT_EQ(files::ProgramFileText(reopened), files::ProgramFileText(program));
+    EXPECT_EQ(reopened.Register(110).Code, (std::array<int16_t, 4>{3, 3, 1, 2}));
+    EXPECT_EQ(reopened.RegisterByte(111, 0), 5);
+    EXPECT_EQ(reopened.RegisterByte(model::kTimerModuleRegister, 0), 8);
+    EXPECT_EQ(reopened.RegisterByte(model::kCounterModuleRegister, 0), 8);
+    const std::string listing = files::ExportText(reopened);
+    EXPECT_NE(listing.find("Input 11 is named TANK"), std::string::npos) << listing;
+    EXPECT_NE(listing.find("Installed with  3 inputs  &   3 outputs"), std::string::npos);
 }
 
 }  // namespace

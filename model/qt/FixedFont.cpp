@@ -1,9 +1,9 @@
 // The fixed-pitch font.
-#include "app/gui/FixedFont.h"
+#include "model/qt/FixedFont.h"
 
 #include <QFontDatabase>
 
-namespace gui {
+namespace model {
 
 QFont FixedPitchFont() {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -12,4 +12,4 @@ QFont FixedPitchFont() {
     return font;
 }
 
-}  // namespace gui
+}  // namespace model

@@ -4,10 +4,10 @@
 
 #include <QFont>
 
-namespace gui {
+namespace model {
 
 // The desktop's fixed-pitch font, asked for so that a desktop without one, or whose fixed font
 // names a family this machine lacks, still gets a fixed-pitch family from the font matcher.
 QFont FixedPitchFont();
 
-}  // namespace gui
+}  // namespace model

@@ -1,0 +1,53 @@
+// A validator that hands every change of a field to a rule of the core.
+#include "model/qt/FilteredField.h"
+
+#include <QEvent>
+#include <QLineEdit>
+#include <QTimer>
+#include <QValidator>
+
+#include "model/qt/ModelText.h"
+
+namespace model {
+
+namespace {
+
+class RuleValidator : public QValidator {
+  public:
+    RuleValidator(TextRule rule, QObject* parent) : QValidator(parent), rule_(std::move(rule)) {}
+
+    State validate(QString& input, int& pos) const override {
+        const QString kept = ToQString(rule_(FromQString(input)));
+        if (kept != input) {
+            // What was refused stood just before the cursor: it steps back by as much.
+            pos = std::clamp(pos - static_cast<int>(input.size() - kept.size()), 0,
+                             static_cast<int>(kept.size()));
+            input = kept;
+        }
+        return Acceptable;
+    }
+
+  private:
+    TextRule rule_;
+};
+
+class SelectOnFocus : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // After the click that gave the focus has placed the cursor.
+        if (event->type() == QEvent::FocusIn)
+            QTimer::singleShot(0, watched,
+                               [field = static_cast<QLineEdit*>(watched)] { field->selectAll(); });
+        return false;
+    }
+};
+
+}  // namespace
+
+void FilterTyping(QLineEdit* field, TextRule rule) {
+    field->setValidator(new RuleValidator(std::move(rule), field));
+    field->installEventFilter(new SelectOnFocus(field));
+}
+
+}  // namespace model
