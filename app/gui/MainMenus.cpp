@@ -76,14 +76,15 @@ MainMenus BuildMainMenus(QMenuBar* bar, QWidget* owner) {
     m.SetupIO = AddItem(setup, "&Add or Remove I/O Modules", "mnuSetupIO");
     m.SetupBIOS = AddItem(setup, "Change &BIOS Registers", "mnuSetupBIOS");
     setup->addSeparator();
-    m.SetupRTP = AddItem(setup, "Setup Remote &Timer Panel", "mnuSetupRTP", false);
-    m.SetupRCP = AddItem(setup, "Setup Remote &Counter Panel", "mnuSetupRCP", false);
+    m.SetupRTP = AddItem(setup, "Setup Remote &Timer Panel", "mnuSetupRTP");
+    m.SetupRCP = AddItem(setup, "Setup Remote &Counter Panel", "mnuSetupRCP");
     setup->addSeparator();
     m.SetupConnect = AddItem(setup, "C&onnect to Zolt", "mnuSetupConnect");
     m.SetupComm = AddItem(setup, "Change Com&m Port", "mnuSetupComm");
     m.SetupReset = AddItem(setup, "Reset Comm &Port", "mnuSetupReset");
-    // Not one of the link's own items: a transfer waiting for a unit can always be stopped.
-    m.SetupCancel = AddItem(setup, "&Cancel Transfer", "mnuSetupCancel", false);
+    // Not one of the link's own items: a transfer waiting for a unit can always be stopped. Its
+    // access key is N: C opens the counter panel.
+    m.SetupCancel = AddItem(setup, "Ca&ncel Transfer", "mnuSetupCancel", false);
     m.SetupCancel->setShortcut(QKeySequence(Qt::Key_Escape));
 
     QMenu* help = AddMenu(bar, "&Help", "mnuHelp");
@@ -101,12 +102,12 @@ MainMenus BuildMainMenus(QMenuBar* bar, QWidget* owner) {
     m.ListEditPaste = AddItem(m.ListEdit, "Paste", "mnuListEditPaste", false);
     m.ListEditPaste->setShortcut(QKeySequence::Paste);
     m.ListEditReplace = AddItem(m.ListEdit, "Replace", "mnuListEditReplace", false);
-    EnableLinkMenus(m, comm::CommStateWord::None, false);
+    EnableMenus(m, MenuConditions{});
     return m;
 }
 
-void EnableLinkMenus(const MainMenus& m, comm::CommStateWord state, bool transferring) {
-    const std::optional<comm::Unit> unit = comm::TransferUnit(state);
+void EnableMenus(const MainMenus& m, const MenuConditions& now) {
+    const std::optional<comm::Unit> unit = comm::TransferUnit(now.Link);
     m.FileSend->menuAction()->setEnabled(unit.has_value());
     m.FileRead->menuAction()->setEnabled(unit.has_value());
     const std::pair<QAction*, comm::Unit> transfers[] = {
@@ -120,12 +121,14 @@ void EnableLinkMenus(const MainMenus& m, comm::CommStateWord state, bool transfe
         action->setEnabled(unit == owner);
     // While the MCU runs its program nothing but Reset is left; while a transfer runs nothing
     // may replace the program or the page it comes from.
-    const bool idle = !comm::MeaningOf(state).Running && !transferring;
+    const bool idle = !comm::MeaningOf(now.Link).Running && !now.Transferring;
     for (QAction* action :
          {m.FileNew, m.FileOpen, m.SetupIO, m.SetupBIOS, m.SetupComm, m.SetupConnect})
         action->setEnabled(idle);
+    m.SetupRTP->setEnabled(idle && now.TimerModule);
+    m.SetupRCP->setEnabled(idle && now.CounterModule);
     for (QAction* action : m.Page)
-        action->setEnabled(!transferring);
+        action->setEnabled(!now.Transferring);
 }
 
 }  // namespace gui

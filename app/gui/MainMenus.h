@@ -55,9 +55,15 @@ struct MainMenus {
 // disabled; "Paste" and "Replace" wait for the first Cut or Copy.
 MainMenus BuildMainMenus(QMenuBar* bar, QWidget* owner);
 
-// Enables and disables the items the link state governs, and while a transfer runs (transferring)
-// those that would replace the program or change the page. Items whose windows are not part of
-// the programmer yet stay disabled.
-void EnableLinkMenus(const MainMenus& menus, comm::CommStateWord state, bool transferring);
+// What decides which items are enabled, besides the commands whose windows are not part of the
+// programmer yet (those stay disabled).
+struct MenuConditions {
+    comm::CommStateWord Link = comm::CommStateWord::None;
+    bool Transferring = false;  // nothing may replace the program or change the page
+    bool TimerModule = false;   // its panel window opens only when the module is fitted
+    bool CounterModule = false;
+};
+
+void EnableMenus(const MainMenus& menus, const MenuConditions& now);
 
 }  // namespace gui

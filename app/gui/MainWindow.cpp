@@ -30,6 +30,7 @@
 #include "model/Program.h"
 #include "model/qt/FixedFont.h"
 #include "model/qt/ModelText.h"
+#include "panels/qt/PanelWindow.h"
 
 namespace gui {
 
@@ -143,9 +144,7 @@ void MainWindow::BuildControls() {
     txtComment_ = new CommentEdit(central_);
 
     editor_ = new editor::FunctionEditor(session_.Core(), central_);
-    editor_->SetErrorReporter([this](QWidget*, const QString& message) {
-        dialogs_.Tell(QStringLiteral("Error"), message, MessageIcon::Warning);
-    });
+    editor_->SetErrorReporter([this](QWidget*, const QString& message) { ReportError(message); });
 
     buttons_ = new QWidget(central_);
     auto* row = new QHBoxLayout(buttons_);
@@ -184,6 +183,10 @@ void MainWindow::ConnectCommands() {
     connect(menus_.FileExit, &QAction::triggered, this, &MainWindow::Exit);
     connect(menus_.SetupIO, &QAction::triggered, this, &MainWindow::SetUpIO);
     connect(menus_.SetupBIOS, &QAction::triggered, this, &MainWindow::ChangeBiosRegisters);
+    connect(menus_.SetupRTP, &QAction::triggered, this,
+            [this] { SetUpPanel(panels::TimerWindowLayout(), program_.Tmr); });
+    connect(menus_.SetupRCP, &QAction::triggered, this,
+            [this] { SetUpPanel(panels::CounterWindowLayout(), program_.Ctr); });
     ConnectLinkCommands();
     for (int p = 0; p < model::kPageCount; ++p)
         connect(menus_.Page[p], &QAction::triggered, this, [this, p] { ChangePage(p); });
@@ -335,6 +338,13 @@ void MainWindow::ShowPage(int page, int line) {
 
 void MainWindow::RefreshIOLists() {
     editor_->RefreshIOLists();
+    // The panel windows' items follow the modules.
+    if (link_)
+        UpdateLinkMenus(link_->Session().State());
+}
+
+void MainWindow::ReportError(const QString& message) {
+    dialogs_.Tell(QStringLiteral("Error"), message, MessageIcon::Warning);
 }
 
 void MainWindow::SetUpIO() {
@@ -358,6 +368,15 @@ void MainWindow::SetUpIO() {
     ShowPasteItems();
     RefreshIOLists();
     ShowPage(session_.State().CurPage, session_.State().CurLine);
+}
+
+// The window edits a working copy of the panel's tables; OK hands it back.
+void MainWindow::SetUpPanel(const panels::PanelWindowLayout& layout, model::PanelTables& tables) {
+    panels::PanelEditor editor(layout.Kind, tables);
+    panels::PanelWindow window(
+        layout, editor, [this](QWidget*, const QString& message) { ReportError(message); }, this);
+    if (window.exec() == QDialog::Accepted)
+        editor.Apply(tables, program_.PgmChanged);
 }
 
 // Each edit is written at once; the I/O lists follow a configuration register at the next
@@ -408,7 +427,9 @@ void MainWindow::ConnectLinkCommands() {
 }
 
 void MainWindow::UpdateLinkMenus(comm::CommStateWord state) {
-    EnableLinkMenus(menus_, state, link_ && link_->TransferRunning());
+    EnableMenus(menus_,
+                {state, link_ && link_->TransferRunning(), model::TimerModuleInstalled(program_),
+                 model::CounterModuleInstalled(program_)});
     if (!comm::MeaningOf(state).Running)
         ShowTracedRow(-1);
 }

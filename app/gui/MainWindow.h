@@ -23,6 +23,10 @@ class QPushButton;
 
 namespace model {
 class Program;
+struct PanelTables;
+}  // namespace model
+namespace panels {
+struct PanelWindowLayout;
 }
 namespace shell {
 class SettingsStore;
@@ -60,6 +64,8 @@ class MainWindow : public QMainWindow, public FileCommandHost {
     // the line clipboard and shows the page again with the new hardware's lists and checks.
     void SetUpIO();
     void ChangeBiosRegisters();
+    void SetUpPanel(const panels::PanelWindowLayout& layout, model::PanelTables& tables);
+    void ReportError(const QString& message);
 
     // A page chosen in the Page menu; asks first about unsaved edits of the current line.
     void ChangePage(int page);

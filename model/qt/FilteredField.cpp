@@ -14,10 +14,11 @@ namespace {
 
 class RuleValidator : public QValidator {
   public:
-    RuleValidator(TextRule rule, QObject* parent) : QValidator(parent), rule_(std::move(rule)) {}
+    RuleValidator(EditRule rule, QLineEdit* field) : QValidator(field), rule_(std::move(rule)) {}
 
     State validate(QString& input, int& pos) const override {
-        const QString kept = ToQString(rule_(FromQString(input)));
+        const auto* field = static_cast<const QLineEdit*>(parent());
+        const QString kept = ToQString(rule_(FromQString(field->text()), FromQString(input)));
         if (kept != input) {
             // What was refused stood just before the cursor: it steps back by as much.
             pos = std::clamp(pos - static_cast<int>(input.size() - kept.size()), 0,
@@ -28,7 +29,7 @@ class RuleValidator : public QValidator {
     }
 
   private:
-    TextRule rule_;
+    EditRule rule_;
 };
 
 class SelectOnFocus : public QObject {
@@ -45,9 +46,15 @@ class SelectOnFocus : public QObject {
 
 }  // namespace
 
-void FilterTyping(QLineEdit* field, TextRule rule) {
+void FilterEdits(QLineEdit* field, EditRule rule) {
     field->setValidator(new RuleValidator(std::move(rule), field));
     field->installEventFilter(new SelectOnFocus(field));
+}
+
+void FilterTyping(QLineEdit* field, TextRule rule) {
+    FilterEdits(field, [rule = std::move(rule)](const std::string&, const std::string& after) {
+        return rule(after);
+    });
 }
 
 }  // namespace model

@@ -8,11 +8,13 @@ class QLineEdit;
 
 namespace model {
 
-using TextRule = std::function<std::string(const std::string&)>;
+using TextRule = std::function<std::string(const std::string& text)>;
+// What a field holds after the user changed `before` into `after`.
+using EditRule = std::function<std::string(const std::string& before, const std::string& after)>;
 
-// Keeps `field`'s text to what `rule` makes of every change, typed or pasted (a refused
-// character simply does not appear), and selects the whole text when the field gets the focus
-// so that typing replaces it.
+// Keeps `field`'s text to what `rule` makes of every change, typed or pasted, and selects the
+// whole text when the field gets the focus so that typing replaces it.
 void FilterTyping(QLineEdit* field, TextRule rule);
+void FilterEdits(QLineEdit* field, EditRule rule);
 
 }  // namespace model

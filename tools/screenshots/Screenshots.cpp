@@ -2,7 +2,8 @@
 // program with comments, with a Timer, a Counter compare and an analog output line in the
 // editor, at the window's smallest size with the Counter compare, and running the plant program
 // on an emulated MCU with its traced line marked while the editor shows another; then the I/O
-// setup, names, input speed and BIOS register dialogs on the plant's hardware. Writes each as a
+// setup, names, input speed and BIOS register dialogs on the plant's hardware, and its timer and
+// counter panels. Writes each as a
 // PNG into FOLDER. The settings it makes live in a folder of its own, so that the user's stay as
 // they are.
 #include <QApplication>
@@ -29,6 +30,7 @@
 #include "model/HardwareConfig.h"
 #include "model/Program.h"
 #include "model/ProgramChecksum.h"
+#include "panels/qt/PanelWindow.h"
 
 namespace {
 
@@ -51,6 +53,11 @@ void MakePlant(model::Program& program) {
     program.IOName[1][1] = "PUMP";
     program.IOName[2][1] = "CONVEYOR";
     program.IOName[91][1] = "VALVE";
+    program.Tmr.Data[0] = {{0, 45, 50, 0, 0, 60, 0, 0, 0, 30, 0, 0, 128}, "Fill time"};
+    program.Tmr.Msg[0] = {"Filling", "in progress"};
+    program.Tmr.Panel = {1, 1, 0, 0};
+    program.Ctr.Data[0] = {{3, 232, 0, 0, 7, 208, 0, 0, 0, 100, 0, 0, 64}, "Bottles"};
+    program.Ctr.Panel = {1, 1, 1, 0};
     const Line lines[] = {
         {{1, 0x01, 1, 0}, "Wait here until the operator presses the start button."},
         {{255, 0x02, 0, 0}, "Conveyor on"},
@@ -201,6 +208,19 @@ int main(int argc, char** argv) {
         dialog.findChild<QSlider*>(QStringLiteral("sldBIOSReg"))->setValue(90);
         dialog.show();
         ok = Save(dialog, folder, "bios-registers.png") && ok;
+    }
+    const auto noErrors = [](QWidget*, const QString&) {};
+    {
+        panels::PanelEditor editor(panels::TimerPanel(), program.Tmr);
+        panels::PanelWindow dialog(panels::TimerWindowLayout(), editor, noErrors, &window);
+        dialog.show();
+        ok = Save(dialog, folder, "timer-panel.png") && ok;
+    }
+    {
+        panels::PanelEditor editor(panels::CounterPanel(), program.Ctr);
+        panels::PanelWindow dialog(panels::CounterWindowLayout(), editor, noErrors, &window);
+        dialog.show();
+        ok = Save(dialog, folder, "counter-panel.png") && ok;
     }
 
     selectLine(1);
