@@ -14,11 +14,14 @@ namespace {
 
 class RuleValidator : public QValidator {
   public:
-    RuleValidator(EditRule rule, QLineEdit* field) : QValidator(field), rule_(std::move(rule)) {}
+    RuleValidator(EditRule rule, QLineEdit* field)
+        : QValidator(field), rule_(std::move(rule)), last_(FromQString(field->text())) {}
 
+    // The field already holds `input` when it asks: what it held before is the last text let
+    // through here.
     State validate(QString& input, int& pos) const override {
-        const auto* field = static_cast<const QLineEdit*>(parent());
-        const QString kept = ToQString(rule_(FromQString(field->text()), FromQString(input)));
+        last_ = rule_(last_, FromQString(input));
+        const QString kept = ToQString(last_);
         if (kept != input) {
             // What was refused stood just before the cursor: it steps back by as much.
             pos = std::clamp(pos - static_cast<int>(input.size() - kept.size()), 0,
@@ -30,6 +33,7 @@ class RuleValidator : public QValidator {
 
   private:
     EditRule rule_;
+    mutable std::string last_;
 };
 
 class SelectOnFocus : public QObject {

@@ -269,4 +269,47 @@ TEST_F(MainWindowTest, HardwareSetThroughTheDialogsSurvivesSaveAndOpen) {
     EXPECT_NE(listing.find("Installed with  3 inputs  &   3 outputs"), std::string::npos);
 }
 
+// The panel items open only with their module fitted. A timer and a counter set in their
+// windows come back identical from the saved file, and the export lists them.
+TEST_F(MainWindowTest, PanelsEditedInTheirWindowsSurviveSaveAndOpen) {
+    EXPECT_FALSE(Find<QAction>("mnuSetupRTP")->isEnabled());
+    model::Program fitted = program;
+    fitted.SetRegisterByte(model::kTimerModuleRegister, 0, model::kModuleInstalled);
+    fitted.SetRegisterByte(model::kCounterModuleRegister, 0, model::kModuleInstalled);
+    Use(fitted);
+    const auto type = [](QWidget* panel, const char* field, const char* text) {
+        auto* box = panel->findChild<QLineEdit*>(field);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    };
+    testgui::WhenShown("frmRTPWindow", window.get(), [&](QWidget* timers) {
+        type(timers, "txtTmrName", "Mixer");
+        type(timers, "txtTmrHi", "400");
+        type(timers, "txtTmrSet", "300.5");
+        IndexedChild<QRadioButton>(timers, "optTmrDisp", 1)->click();
+        QTest::mouseClick(timers->findChild<QPushButton*>("cmdTmrOK"), Qt::LeftButton);
+    });
+    Trigger("mnuSetupRTP");
+    testgui::WhenShown("frmRCPWindow", window.get(), [&](QWidget* counters) {
+        type(counters, "txtCtrName", "Bottles");
+        counters->findChild<QCheckBox*>("chkCtrRemCtr")->click();
+        QTest::mouseClick(counters->findChild<QPushButton*>("cmdCtrOK"), Qt::LeftButton);
+    });
+    Trigger("mnuSetupRCP");
+    EXPECT_TRUE(program.PgmChanged);
+    testfiles::ScratchFolder folder;
+    dialogs.files = {QString::fromStdString(folder.File("panels.zlp"))};
+    Trigger("mnuFileSave");
+
+    model::Program reopened;
+    ASSERT_TRUE(files::LoadProgram(reopened, folder.File("panels.zlp")).Complete);
+    EXPECT_EQ(reopened.Tmr, program.Tmr);
+    EXPECT_EQ(reopened.Ctr, program.Ctr);
+    const std::string listing = files::ExportText(reopened);
+    for (const char* seen : {"Named  'Mixer'", "Set Time = 300.50", "High Limit = 400.00",
+                             "Display set time", "Named  'Bottles'", "Remember count"})
+        EXPECT_NE(listing.find(seen), std::string::npos) << seen;
+}
+
 }  // namespace
