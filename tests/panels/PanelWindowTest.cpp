@@ -59,7 +59,6 @@ TEST_F(PanelWindowTest, TimerWindowChecksAValueFieldOnLeavingIt) {
     EXPECT_EQ(QApplication::focusWidget(), set);
     QTest::keyClick(set, Qt::Key_Tab);  // to the high limit: not compared
     EXPECT_EQ(set->text(), "12.34");
-    EXPECT_EQ(editor->Tables().Panel[1], 1);
 
     testsupport::IndexedChild<QRadioButton>(window.get(), "optTmrNum", 4)->click();
     EXPECT_EQ(Find<QLineEdit>("txtTmrName")->text(), "Timer 5");
