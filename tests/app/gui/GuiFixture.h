@@ -21,8 +21,8 @@
 #include "app/gui/MainWindow.h"
 #include "model/Program.h"
 #include "tests/app/MemorySettings.h"
-#include "tests/support/QtTestApp.h"
 #include "tests/support/DialogDriving.h"
+#include "tests/support/QtTestApp.h"
 
 namespace testgui {
 
