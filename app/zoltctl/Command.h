@@ -24,6 +24,9 @@ struct Command {
 // new, list, check, export.
 const std::vector<Command>& FileCommands();
 
+// print: the printed listing as a PDF.
+Command PrintCommand();
+
 // connect, the transfers and run: the commands over the serial line.
 const std::vector<Command>& LinkCommands();
 

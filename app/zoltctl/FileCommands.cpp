@@ -1,4 +1,4 @@
-// zoltctl new, list, check and export: the program file commands.
+// zoltctl new, list, check, export and print: the program file commands.
 #include <cctype>
 #include <iostream>
 
@@ -123,6 +123,7 @@ const std::vector<Command>& FileCommands() {
         {"list", "print the line list of one page or of every page", kListUsage, RunList},
         {"check", "print the error log of every page with problems", kCheckUsage, RunCheck},
         {"export", "write the text export of a program", kExportUsage, RunExport},
+        PrintCommand(),
     };
     return commands;
 }
