@@ -60,6 +60,25 @@ TEST(Zoltctl, CheckPrintsTheErrorLogOfEachPageWithProblems) {
     EXPECT_EQ(clean.out, "");
 }
 
+// The default sections are the six pages, the setup and the fitted timer module's entries and
+// messages: nine sheets. With one line a sheet, page B's two lines take a sheet each. A margin the print dialog refuses is refused here too, and a PDF that cannot be
+// written leaves nothing behind.
+TEST(Zoltctl, PrintWritesOnePdfPagePerSheetWithTheDialogsLimits) {
+    testfiles::ScratchFolder scratch;
+    const std::string pdf = scratch.File("out.pdf");
+    const Outcome printed = Zoltctl("print " + kData + "sample.zlp --pdf " + pdf);
+    EXPECT_EQ(printed.out, "9 sheets written to " + pdf + "\n");
+    EXPECT_NE(testfiles::ReadBytes(pdf).find("/Count 9 >>"), std::string::npos);
+    const Outcome margin = Zoltctl("print " + kData + "sample.zlp --left 0.05 --pdf " + pdf);
+    EXPECT_EQ(margin.status, 64);
+    EXPECT_NE(margin.err.find("Left margin must be at least 0.1 inches"), std::string::npos);
+    const Outcome nowhere = Zoltctl("print " + kData + "sample.zlp --pdf /proc/zolt.pdf");
+    EXPECT_EQ(nowhere.status, 2);
+    EXPECT_EQ(
+        Zoltctl("print " + kData + "sample.zlp --sections timers,B --lines 1 --pdf " + pdf).out,
+        "4 sheets written to " + pdf + "\n");
+}
+
 TEST(Zoltctl, UnreadableFilesExitWith2AndSayWhereReadingStopped) {
     testfiles::ScratchFolder scratch;
     const std::string cut = scratch.File("cut.zlp");
