@@ -3,7 +3,10 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
+
+class QPrinter;
 
 namespace gui {
 
@@ -45,6 +48,11 @@ class Dialogs {
     virtual std::optional<QString> OpenFileName(const FileDialogRequest& request) = 0;
     // The same, asking before an existing file is overwritten.
     virtual std::optional<QString> SaveFileName(const FileDialogRequest& request) = 0;
+
+    // Shows the pages `paint` draws and prints them on `printer` when the user confirms; returns
+    // whether the user did.
+    virtual bool PreviewAndPrint(QPrinter& printer,
+                                 const std::function<void(QPrinter&)>& paint) = 0;
 
     // A message with an OK button only.
     void Tell(const QString& title, const QString& text, MessageIcon icon) {

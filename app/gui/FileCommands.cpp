@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "app/gui/Dialogs.h"
+#include "app/gui/PrintCommand.h"
 #include "app/shell/FilePreset.h"
 #include "app/shell/SettingsStore.h"
 #include "files/ProgramFile.h"
@@ -129,6 +130,10 @@ void FileCommands::Export() {
 void FileCommands::RememberFolder(const QString& file) {
     pgmDir_ = shell::FolderOfFile(LocalPath(file));
     settings_.Save("Key", "PgmDir", pgmDir_);
+}
+
+void FileCommands::Print(QWidget* parent) {
+    PrintCommand(program_, settings_, dialogs_, parent).Run(pgmDir_);
 }
 
 }  // namespace gui

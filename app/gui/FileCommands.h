@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QString>
+
+class QWidget;
 #include <string>
 
 namespace model {
@@ -46,6 +48,8 @@ class FileCommands {
     // nothing was written.
     bool Save();
     void Export();
+    // File > Print, its dialog over `parent`.
+    void Print(QWidget* parent);
 
     // Opens a program file: one that cannot be opened leaves the program as it was; one that
     // ends early or is damaged stays loaded as far as it could be read. Either is reported.

@@ -45,7 +45,7 @@ MainMenus BuildMainMenus(QMenuBar* bar, QWidget* owner) {
     m.FileSave = AddItem(file, "Save Program &As...", "mnuFileSave");
     m.FileSave->setShortcut(QKeySequence::Save);
     file->addSeparator();
-    m.FilePrint = AddItem(file, "&Print", "mnuFilePrint", false);
+    m.FilePrint = AddItem(file, "&Print", "mnuFilePrint");
     m.FilePrint->setShortcut(QKeySequence::Print);
     m.FileExport = AddItem(file, "E&xport to text file", "mnuFileExport");
     file->addSeparator();

@@ -183,6 +183,7 @@ void MainWindow::ConnectCommands() {
     connect(menus_.FileExit, &QAction::triggered, this, &MainWindow::Exit);
     connect(menus_.SetupIO, &QAction::triggered, this, &MainWindow::SetUpIO);
     connect(menus_.SetupBIOS, &QAction::triggered, this, &MainWindow::ChangeBiosRegisters);
+    connect(menus_.FilePrint, &QAction::triggered, this, [this] { files_.Print(this); });
     connect(menus_.SetupRTP, &QAction::triggered, this,
             [this] { SetUpPanel(panels::TimerWindowLayout(), program_.Tmr); });
     connect(menus_.SetupRCP, &QAction::triggered, this,

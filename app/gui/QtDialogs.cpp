@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QStringList>
 
 namespace gui {
@@ -105,6 +107,13 @@ std::optional<QString> QtDialogs::SaveFileName(const FileDialogRequest& request)
     if (name.isEmpty())
         return std::nullopt;
     return name;
+}
+
+bool QtDialogs::PreviewAndPrint(QPrinter& printer, const std::function<void(QPrinter&)>& paint) {
+    QPrintPreviewDialog preview(&printer, parent_);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&paint](QPrinter* target) { paint(*target); });
+    return preview.exec() == QDialog::Accepted;
 }
 
 }  // namespace gui

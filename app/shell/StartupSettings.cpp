@@ -40,12 +40,26 @@ StartupSettings ReadStartupSettings(const SettingsStore& store) {
     s.PgmDir = store.Get(kKey, "PgmDir", "");
     s.CommPortNumber = Int16Setting(store, kCommunications, "Port", "0");
     s.CommSpeed = Int16Setting(store, kCommunications, "Speed", "1");
-    s.PrintFont = store.Get(kPrinting, "Font", "arial");
-    s.PrintSize = Int16Setting(store, kPrinting, "Size", "10");
-    s.PrintTop = RealSetting(store, kPrinting, "Top", "1");
-    s.PrintLeft = RealSetting(store, kPrinting, "Left", "1");
-    s.PrintLines = Int16Setting(store, kPrinting, "Lines", "50");
+    s.Print = ReadPrintSettings(store);
     return s;
+}
+
+PrintSettings ReadPrintSettings(const SettingsStore& store) {
+    PrintSettings p;
+    p.Font = store.Get(kPrinting, "Font", "arial");
+    p.Size = Int16Setting(store, kPrinting, "Size", "10");
+    p.Top = RealSetting(store, kPrinting, "Top", "1");
+    p.Left = RealSetting(store, kPrinting, "Left", "1");
+    p.Lines = Int16Setting(store, kPrinting, "Lines", "50");
+    return p;
+}
+
+void SavePrintSettings(SettingsStore& store, const PrintSettings& print) {
+    store.Save(kPrinting, "Font", print.Font);
+    store.Save(kPrinting, "Size", model::Dec(print.Size));
+    store.Save(kPrinting, "Top", model::Real(print.Top));
+    store.Save(kPrinting, "Left", model::Real(print.Left));
+    store.Save(kPrinting, "Lines", model::Dec(print.Lines));
 }
 
 bool StampVersion(SettingsStore& store) {

@@ -7,16 +7,24 @@ namespace shell {
 
 class SettingsStore;
 
+// The "Printing" settings: read at start-up, written by every print.
+struct PrintSettings {
+    std::string Font = "arial";
+    int Size = 10;    // points
+    double Top = 1;   // inches
+    double Left = 1;  // inches
+    int Lines = 50;   // per sheet
+};
+
+PrintSettings ReadPrintSettings(const SettingsStore& store);
+void SavePrintSettings(SettingsStore& store, const PrintSettings& print);
+
 struct StartupSettings {
     std::string Directory;   // installation folder
     std::string PgmDir;      // folder last used for program files
     int CommPortNumber = 0;  // 1..4, below 1 when no port is chosen
     int CommSpeed = 1;       // 0 low, 1 high line speed
-    std::string PrintFont = "arial";
-    int PrintSize = 10;
-    double PrintTop = 1;
-    double PrintLeft = 1;
-    int PrintLines = 50;
+    PrintSettings Print;
 };
 
 // Reads the settings in start-up order; absent keys take their defaults, a number is the

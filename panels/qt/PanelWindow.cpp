@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -243,7 +244,8 @@ bool PanelWindow::PassesLeaveCheck(int field, FocusTarget to) {
     report_(box, model::ToQString(result.Error));
     reporting_ = false;
     box->setFocus();
-    box->selectAll();
+    // Once the field has let go of the focus that is leaving, which clears its selection.
+    QTimer::singleShot(0, box, &QLineEdit::selectAll);
     return false;
 }
 

@@ -1,5 +1,8 @@
 // File > New, Open, Save and Export from the window, with damaged files, unopenable files and
 // places that refuse the write.
+#include <QComboBox>
+#include <QFile>
+
 #include "files/ProgramFile.h"
 #include "tests/app/gui/GuiFixture.h"
 #include "tests/editor/PageBuilder.h"
@@ -101,6 +104,33 @@ TEST_F(MainWindowTest, ExportWritesTheListingAndReports) {
     Trigger("mnuFileExport");
     ASSERT_EQ(dialogs.texts.size(), 2u);
     EXPECT_TRUE(dialogs.texts[1].contains("/proc/zolt-gui-test.txt"));
+}
+
+// Print to "PDF file" (the offer of a machine without printers): the preview's pages go to the
+// chosen file, with .pdf added, and the dialog's numbers become the "Printing" settings. A PDF
+// that cannot be written is reported and leaves nothing behind.
+TEST_F(MainWindowTest, PrintToAPdfFileWritesItWholeOrSaysWhy) {
+    testfiles::ScratchFolder folder;
+    dialogs.files = {Q(folder.File("listing")), Q("/proc/zolt-gui-test.pdf")};
+    const auto printToPdf = [this] {
+        testgui::WhenShown("frmPrint", window.get(), [](QWidget* print) {
+            print->findChild<QComboBox*>("cboPrinters")->setCurrentText("PDF file");
+            print->findChild<QLineEdit*>("txtPrnLines")->setText("20");
+            QTest::mouseClick(print->findChild<QPushButton*>("cmdPrnOK"), Qt::LeftButton);
+        });
+        Trigger("mnuFilePrint");
+    };
+    printToPdf();
+    EXPECT_EQ(testfiles::ReadBytes(folder.File("listing.pdf")).compare(0, 5, "%PDF-"), 0);
+    EXPECT_EQ(settings.Get("Printing", "Lines", ""), "20");
+    EXPECT_TRUE(dialogs.texts.isEmpty());
+
+    printToPdf();
+    ASSERT_EQ(dialogs.texts.size(), 1);
+    EXPECT_TRUE(dialogs.texts[0].contains("/proc/zolt-gui-test.pdf"))
+        << dialogs.texts[0].toStdString();
+    EXPECT_FALSE(QFile::exists("/proc/zolt-gui-test.pdf.part"));
+    EXPECT_TRUE(window->isEnabled());
 }
 
 }  // namespace

@@ -46,6 +46,11 @@ class ScriptedDialogs : public gui::Dialogs {
     std::optional<QString> SaveFileName(const gui::FileDialogRequest& request) override {
         return OpenFileName(request);
     }
+    // The user prints from the preview.
+    bool PreviewAndPrint(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override {
+        paint(printer);
+        return true;
+    }
 
     std::deque<gui::Answer> answers;
     std::deque<std::optional<QString>> files;  // an empty entry cancels the dialog
