@@ -49,10 +49,8 @@ class Dialogs {
     // The same, asking before an existing file is overwritten.
     virtual std::optional<QString> SaveFileName(const FileDialogRequest& request) = 0;
 
-    // Shows the pages `paint` draws and prints them on `printer` when the user confirms; returns
-    // whether the user did.
-    virtual bool PreviewAndPrint(QPrinter& printer,
-                                 const std::function<void(QPrinter&)>& paint) = 0;
+    // Shows the pages `paint` draws for `printer`; returns whether the user chose to print them.
+    virtual bool Preview(QPrinter& printer, const std::function<void(QPrinter&)>& paint) = 0;
 
     // A message with an OK button only.
     void Tell(const QString& title, const QString& text, MessageIcon icon) {

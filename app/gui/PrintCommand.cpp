@@ -89,25 +89,25 @@ void PrintCommand::Print(const files::PrintJob& job, const shell::PrintSettings&
         Tell(QStringLiteral("Nothing to print: no part of the program is ticked."));
         return;
     }
-    bool painted = false;
-    const bool printed = dialogs_.PreviewAndPrint(printer, [&](QPrinter& device) {
-        painted = files::PaintSheets(device, sheets, font, job.LeftInches, job.TopInches);
-    });
+    const auto paint = [&](QPrinter& device) {
+        return files::PaintSheets(device, sheets, font, job.LeftInches, job.TopInches);
+    };
+    if (!dialogs_.Preview(printer, paint))
+        return;
+    const bool painted = paint(printer);
     if (target.isEmpty()) {
-        if (printed && !painted)
+        if (!painted)
             Tell(QStringLiteral("The printer %1 did not take the listing. Check that it is on "
                                 "and connected.")
                      .arg(printer.printerName()));
         return;
     }
     const QString part = printer.outputFileName();
-    if (printed && painted &&
-        std::rename(QFile::encodeName(part).constData(), QFile::encodeName(target).constData()) ==
-            0)
+    if (painted && std::rename(QFile::encodeName(part).constData(),
+                               QFile::encodeName(target).constData()) == 0)
         return;
     QFile::remove(part);
-    if (printed)
-        Tell(QStringLiteral("The PDF file %1 could not be written.").arg(target));
+    Tell(QStringLiteral("The PDF file %1 could not be written.").arg(target));
 }
 
 void PrintCommand::Tell(const QString& text) {

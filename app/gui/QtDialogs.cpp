@@ -1,13 +1,16 @@
 // Message boxes and file dialogs through QMessageBox and QFileDialog.
 #include "app/gui/QtDialogs.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPushButton>
 #include <QStringList>
+#include <QVBoxLayout>
 
 namespace gui {
 
@@ -109,10 +112,27 @@ std::optional<QString> QtDialogs::SaveFileName(const FileDialogRequest& request)
     return name;
 }
 
-bool QtDialogs::PreviewAndPrint(QPrinter& printer, const std::function<void(QPrinter&)>& paint) {
-    QPrintPreviewDialog preview(&printer, parent_);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+// The sheets as they will come out, with Print and Cancel: the printer and the file were chosen
+// already, so printing asks nothing more.
+bool QtDialogs::Preview(QPrinter& printer, const std::function<void(QPrinter&)>& paint) {
+    QDialog preview(parent_);
+    preview.setObjectName(QStringLiteral("frmPrintPreview"));
+    preview.setWindowTitle(QStringLiteral("Print Preview"));
+    auto* pages = new QPrintPreviewWidget(&printer, &preview);
+    QObject::connect(pages, &QPrintPreviewWidget::paintRequested, &preview,
                      [&paint](QPrinter* target) { paint(*target); });
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &preview);
+    buttons->addButton(QStringLiteral("&Print"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    auto* zoomIn = buttons->addButton(QStringLiteral("Zoom &In"), QDialogButtonBox::ActionRole);
+    auto* zoomOut = buttons->addButton(QStringLiteral("Zoom &Out"), QDialogButtonBox::ActionRole);
+    QObject::connect(zoomIn, &QPushButton::clicked, pages, [pages] { pages->zoomIn(); });
+    QObject::connect(zoomOut, &QPushButton::clicked, pages, [pages] { pages->zoomOut(); });
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &preview, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &preview, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&preview);
+    layout->addWidget(pages, 1);
+    layout->addWidget(buttons);
+    preview.resize(720, 820);
     return preview.exec() == QDialog::Accepted;
 }
 

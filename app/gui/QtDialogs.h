@@ -16,7 +16,7 @@ class QtDialogs : public Dialogs {
                    MessageButtons buttons, Answer defaultButton) override;
     std::optional<QString> OpenFileName(const FileDialogRequest& request) override;
     std::optional<QString> SaveFileName(const FileDialogRequest& request) override;
-    bool PreviewAndPrint(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
+    bool Preview(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
 
   private:
     QWidget* parent_ = nullptr;

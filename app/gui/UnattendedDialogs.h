@@ -15,9 +15,7 @@ class UnattendedDialogs : public Dialogs {
     }
     std::optional<QString> OpenFileName(const FileDialogRequest&) override { return {}; }
     std::optional<QString> SaveFileName(const FileDialogRequest&) override { return {}; }
-    bool PreviewAndPrint(QPrinter&, const std::function<void(QPrinter&)>&) override {
-        return false;
-    }
+    bool Preview(QPrinter&, const std::function<void(QPrinter&)>&) override { return false; }
 
     // How many boxes were answered.
     int Messages() const { return messages_; }

@@ -47,10 +47,7 @@ class ScriptedDialogs : public gui::Dialogs {
         return OpenFileName(request);
     }
     // The user prints from the preview.
-    bool PreviewAndPrint(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override {
-        paint(printer);
-        return true;
-    }
+    bool Preview(QPrinter&, const std::function<void(QPrinter&)>&) override { return true; }
 
     std::deque<gui::Answer> answers;
     std::deque<std::optional<QString>> files;  // an empty entry cancels the dialog
