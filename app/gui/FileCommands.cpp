@@ -65,14 +65,14 @@ void FileCommands::Open() {
     Load(LocalPath(*chosen));
 }
 
-void FileCommands::Load(const std::string& path) {
+bool FileCommands::Load(const std::string& path) {
     const files::LoadReport report = files::LoadProgram(program_, path);
     if (!report.Opened) {
         dialogs_.Tell(QStringLiteral("Open Zolt Program"),
                       QStringLiteral("The program could not be opened.\n") +
                           DisplayPath(report.Message(path)),
                       MessageIcon::Warning);
-        return;
+        return false;
     }
     // Said before the page is listed, so that it comes ahead of the error log it may offer.
     if (!report.Complete) {
@@ -83,6 +83,7 @@ void FileCommands::Load(const std::string& path) {
                       MessageIcon::Warning);
     }
     host_.ShowNewProgram();
+    return report.Complete;
 }
 
 bool FileCommands::Save() {

@@ -53,7 +53,8 @@ class FileCommands {
 
     // Opens a program file: one that cannot be opened leaves the program as it was; one that
     // ends early or is damaged stays loaded as far as it could be read. Either is reported.
-    void Load(const std::string& path);
+    // Returns whether the whole file was read.
+    bool Load(const std::string& path);
 
   private:
     void RememberFolder(const QString& file);

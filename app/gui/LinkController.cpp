@@ -179,6 +179,19 @@ void LinkController::Run() {
     RunTransfer([this] { return session_.Run(program_); });
 }
 
+std::optional<comm::LineBytes> LinkController::ReadMcuCheckLine() {
+    comm::LineBytes reg100{};
+    bool read = false;
+    RunTransfer([&] {
+        const comm::LinkResult result = session_.ReadCheckLine(reg100);
+        read = result.Ok();
+        return result;
+    });
+    if (!read)
+        return std::nullopt;
+    return reg100;
+}
+
 void LinkController::CancelTransfer() {
     if (running_)
         session_.Cancel();

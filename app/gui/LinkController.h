@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QProgressBar;
@@ -46,6 +47,9 @@ class LinkController : public QObject, public comm::LinkObserver {
     void ReadTimers();
     void ReadCounters();
     void Run();
+    // Register 100 of the connected MCU (firmware version in B and C, program checksum in D), or
+    // none when it cannot be read.
+    std::optional<comm::LineBytes> ReadMcuCheckLine();
     // Stops the running transfer; the link can be used again at once.
     void CancelTransfer();
 

@@ -88,9 +88,10 @@ MainMenus BuildMainMenus(QMenuBar* bar, QWidget* owner) {
     m.SetupCancel->setShortcut(QKeySequence(Qt::Key_Escape));
 
     QMenu* help = AddMenu(bar, "&Help", "mnuHelp");
-    m.HelpContents = AddItem(help, "&Contents", "mnuHelpContents", false);
-    m.HelpTour = AddItem(help, "&Take Zolt Tour", "mnuHelpTour", false);
-    m.HelpAbout = AddItem(help, "&About", "mnuHelpAbout", false);
+    m.HelpContents = AddItem(help, "&Contents", "mnuHelpContents");
+    m.HelpContents->setShortcut(QKeySequence::HelpContents);
+    m.HelpTour = AddItem(help, "&Take Zolt Tour", "mnuHelpTour");
+    m.HelpAbout = AddItem(help, "&About", "mnuHelpAbout");
 
     m.ListEdit = new QMenu(QStringLiteral("ListEdit"), owner);
     m.ListEdit->setObjectName(QStringLiteral("mnuListEdit"));
@@ -122,8 +123,8 @@ void EnableMenus(const MainMenus& m, const MenuConditions& now) {
     // While the MCU runs its program nothing but Reset is left; while a transfer runs nothing
     // may replace the program or the page it comes from.
     const bool idle = !comm::MeaningOf(now.Link).Running && !now.Transferring;
-    for (QAction* action :
-         {m.FileNew, m.FileOpen, m.SetupIO, m.SetupBIOS, m.SetupComm, m.SetupConnect})
+    for (QAction* action : {m.FileNew, m.FileOpen, m.SetupIO, m.SetupBIOS, m.SetupComm,
+                            m.SetupConnect, m.HelpTour, m.HelpAbout})
         action->setEnabled(idle);
     m.SetupRTP->setEnabled(idle && now.TimerModule);
     m.SetupRCP->setEnabled(idle && now.CounterModule);

@@ -16,11 +16,17 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include "app/gui/AboutBox.h"
 #include "app/gui/CommentEdit.h"
 #include "app/gui/ErrorLogWindow.h"
+#include "app/gui/HelpBrowser.h"
 #include "app/gui/LinkController.h"
 #include "app/gui/PageRowDelegate.h"
+#include "app/gui/Tour.h"
+#include "app/shell/AboutText.h"
+#include "app/shell/DataFolder.h"
 #include "app/shell/MainLayout.h"
+#include "app/shell/SettingsStore.h"
 #include "editor/WindowTitle.h"
 #include "editor/qt/FunctionEditor.h"
 #include "hardware/qt/BiosRegisterDialog.h"
@@ -86,6 +92,7 @@ MainWindow::MainWindow(model::Program& program, shell::SettingsStore& settings, 
                        QWidget* parent)
     : QMainWindow(parent),
       program_(program),
+      settings_(settings),
       dialogs_(dialogs),
       session_(program),
       files_(program, dialogs, settings, *this) {
@@ -184,6 +191,10 @@ void MainWindow::ConnectCommands() {
     connect(menus_.SetupIO, &QAction::triggered, this, &MainWindow::SetUpIO);
     connect(menus_.SetupBIOS, &QAction::triggered, this, &MainWindow::ChangeBiosRegisters);
     connect(menus_.FilePrint, &QAction::triggered, this, [this] { files_.Print(this); });
+    connect(menus_.HelpContents, &QAction::triggered, this, &MainWindow::ShowHelp);
+    connect(menus_.HelpTour, &QAction::triggered, this,
+            [this] { Tour(*this, settings_, DataFolder()).Run(); });
+    connect(menus_.HelpAbout, &QAction::triggered, this, &MainWindow::ShowAbout);
     connect(menus_.SetupRTP, &QAction::triggered, this,
             [this] { SetUpPanel(panels::TimerWindowLayout(), program_.Tmr); });
     connect(menus_.SetupRCP, &QAction::triggered, this,
@@ -369,6 +380,47 @@ void MainWindow::SetUpIO() {
     ShowPasteItems();
     RefreshIOLists();
     ShowPage(session_.State().CurPage, session_.State().CurLine);
+}
+
+std::string MainWindow::DataFolder() const {
+    return shell::DataFolder(
+        settings_.Get("Key", "Directory", ""),
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(), ZOLT_SOURCE_DIR,
+        [](const std::string& path) { return QFile::exists(QFile::decodeName(path.c_str())); });
+}
+
+// The help pages in a window of their own, one at a time; without them, where they belong.
+void MainWindow::ShowHelp() {
+    const QString page = QFile::decodeName(shell::HelpPage(DataFolder()).c_str());
+    if (!QFile::exists(page)) {
+        dialogs_.Tell(QCoreApplication::applicationName(),
+                      QStringLiteral("An error occurred while opening the help file.\n"
+                                     "Please open the file \n\n") +
+                          page + QStringLiteral("\n\nin your web browser."),
+                      MessageIcon::Warning);
+        return;
+    }
+    if (!help_)
+        help_ = new HelpBrowser(page, this);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+// The MCU's firmware version is asked for while it is connected.
+void MainWindow::ShowAbout() {
+    const comm::CommStateWord state = link_->Session().State();
+    std::optional<int> interfaceVersion;
+    if (state != comm::CommStateWord::None && state != comm::CommStateWord::Err)
+        interfaceVersion = link_->Session().InterfaceVersion();
+    std::optional<shell::FirmwareVersion> mcu;
+    if (state == comm::CommStateWord::Mcu) {
+        if (const auto reg100 = link_->ReadMcuCheckLine())
+            mcu = shell::FirmwareVersion{(*reg100)[1], (*reg100)[2]};
+    }
+    AboutBox(model::ToQString(shell::AboutVersions(model::kAppVersion, interfaceVersion, mcu)),
+             this)
+        .exec();
 }
 
 // The window edits a working copy of the panel's tables; OK hands it back.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -38,6 +39,7 @@ class FunctionEditor;
 namespace gui {
 
 class CommentEdit;
+class HelpBrowser;
 class ErrorLogWindow;
 class LinkController;
 
@@ -66,6 +68,9 @@ class MainWindow : public QMainWindow, public FileCommandHost {
     void ChangeBiosRegisters();
     void SetUpPanel(const panels::PanelWindowLayout& layout, model::PanelTables& tables);
     void ReportError(const QString& message);
+    // Help > Contents, Take Zolt Tour, About.
+    void ShowHelp();
+    void ShowAbout();
 
     // A page chosen in the Page menu; asks first about unsaved edits of the current line.
     void ChangePage(int page);
@@ -76,6 +81,9 @@ class MainWindow : public QMainWindow, public FileCommandHost {
     // program are disabled while it runs.
     void ShowTransferRunning(bool running);
     LinkController& Link() { return *link_; }
+    model::Program& Program() { return program_; }
+    // The folder of Help/ and Demo/, ending with a separator.
+    std::string DataFolder() const;
     Dialogs& Messages() { return dialogs_; }
     // What the run trace needs of the page on display: its page, rows and selected row.
     comm::TraceView CurrentTraceView() const;
@@ -139,7 +147,9 @@ class MainWindow : public QMainWindow, public FileCommandHost {
     bool PageNameKeyRefused(const QKeyEvent& key) const;
 
     model::Program& program_;
+    shell::SettingsStore& settings_;
     Dialogs& dialogs_;
+    QPointer<HelpBrowser> help_;
     editor::PageSession session_;
     FileCommands files_;
     bool drawing_ = false;        // rows are being selected by the program, not clicked

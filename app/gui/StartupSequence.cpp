@@ -8,6 +8,7 @@
 #include "app/gui/LinkController.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/SplashScreen.h"
+#include "app/gui/Tour.h"
 #include "app/gui/WelcomeDialog.h"
 #include "app/shell/StartupSettings.h"
 
@@ -73,8 +74,8 @@ void StartupSequence::Welcome() {
     welcome.SetLines(QStringLiteral("Welcome to the Zolt Programmer"), 14, QString(),
                      QStringLiteral("Would you like to take an introductory tour?"), 10);
     welcome.SetButtons(QStringLiteral("Yes"), QStringLiteral("No"));
-    welcome.Ask();
-    // The tour starts here on a yes once it is part of the programmer.
+    if (welcome.Ask() == 1)
+        Tour(window_, settings_, window_.DataFolder()).Run();
     shell::ForgetFirstStart(settings_);
 }
 
