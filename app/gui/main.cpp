@@ -15,6 +15,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zolt MCU Programmer"));
     QApplication::setApplicationVersion(QString::fromLatin1(model::kAppVersion));
+    // Lets a Wayland desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.vantricsystems.ZoltProgrammer"));
 
     std::vector<std::string> args(argv + 1, argv + argc);
     const shell::CommandLine line = shell::ParseCommandLine(args, [](const std::string& arg) {
