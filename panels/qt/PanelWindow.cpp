@@ -12,8 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "model/FieldText.h"

@@ -61,8 +61,8 @@ TEST(Zoltctl, CheckPrintsTheErrorLogOfEachPageWithProblems) {
 }
 
 // The default sections are the six pages, the setup and the fitted timer module's entries and
-// messages: nine sheets. With one line a sheet, page B's two lines take a sheet each. A margin the print dialog refuses is refused here too, and a PDF that cannot be
-// written leaves nothing behind.
+// messages: nine sheets. With one line a sheet, page B's two lines take a sheet each. A margin the
+// print dialog refuses is refused here too, and a PDF that cannot be written leaves nothing behind.
 TEST(Zoltctl, PrintWritesOnePdfPagePerSheetWithTheDialogsLimits) {
     testfiles::ScratchFolder scratch;
     const std::string pdf = scratch.File("out.pdf");
