@@ -1,7 +1,10 @@
 // What only the window shows of the link, against an emulated unit on a pseudo-terminal: the
 // status label and progress bar of a send, the cancel command, the commands a transfer locks,
 // the save offered before a read, and the marked row of run mode.
+#include <QDir>
 #include <QProgressBar>
+
+#include "files/ProgramFile.h"
 
 #include "app/sim/SimFiles.h"
 #include "app/sim/UnitThread.h"
@@ -9,6 +12,7 @@
 #include "model/ProgramChecksum.h"
 #include "tests/app/gui/GuiFixture.h"
 #include "tests/editor/PageBuilder.h"
+#include "tests/files/TestFiles.h"
 #include "tests/support/ProgramFactory.h"
 
 namespace testgui {
@@ -121,6 +125,44 @@ TEST_F(LinkCommandsTest, RunMarksTheReportedRowAndLeavesOnlyReset) {
     EXPECT_EQ(line3->background(), plain);
     EXPECT_TRUE(Find<QAction>("mnuFileNew")->isEnabled());
     EXPECT_FALSE(Status()->isVisible());
+}
+
+// With the MCU connected the about box reads its firmware version, and the tour asks nothing.
+// After the slides, the installer's "demo" loads the sample program, which goes to the MCU, is
+// checked and runs.
+TEST_F(LinkCommandsTest, TourWithTheMcuConnectedRunsTheSampleProgramAfterTheSlides) {
+    testfiles::ScratchFolder data;
+    QDir(QString::fromStdString(data.Path())).mkpath(QStringLiteral("Demo/Tour"));
+    QFile slide(QString::fromStdString(data.File("Demo/Tour/slide01.htm")));
+    ASSERT_TRUE(slide.open(QIODevice::WriteOnly));
+    slide.write("<h1>Welcome</h1>");
+    slide.close();
+    model::Program sample = testpage::ProgramWithLines(0, 3);
+    ASSERT_EQ(files::SaveProgram(sample, data.File("Demo/Zolt_demo.zlp")), "");
+    settings.values[{"Key", "Directory"}] = data.Path();
+    settings.values[{"Key", "demo"}] = "yes";
+    ConnectTo(sim::UnitSetup{});
+    QString versions;
+    WhenShown("frmHelpAbout", window.get(), [&versions](QWidget* about) {
+        versions = about->findChild<QLabel*>("lblAbout2")->text();
+        about->close();
+    });
+    Trigger("mnuHelpAbout");
+    EXPECT_TRUE(versions.endsWith("\nInterface Version:  1\nMCU Version:  1.30"))
+        << versions.toStdString();
+
+    bool asked = false;
+    WhenShown("frmWelcome", window.get(), [&asked](QWidget* welcome) {
+        asked = true;
+        welcome->close();
+    });
+    WhenShown("frmTour", window.get(),
+              [](QWidget* slides) { slides->findChild<QPushButton*>("cmdTourClose")->click(); });
+    Trigger("mnuHelpTour");
+    EXPECT_FALSE(asked);
+    EXPECT_EQ(program.PgmData[2].Code, sample.PgmData[2].Code);
+    EXPECT_EQ(Status()->text(), "Running Program");
+    EXPECT_EQ(settings.values.count({"Key", "demo"}), 0u);
 }
 
 }  // namespace
