@@ -3,7 +3,7 @@
 // editor, at the window's smallest size with the Counter compare, and running the plant program
 // on an emulated MCU with its traced line marked while the editor shows another; then the I/O
 // setup, names, input speed and BIOS register dialogs on the plant's hardware, and its timer and
-// counter panels. Writes each as a
+// counter panels; the help window, a tour slide and the about box. Writes each as a
 // PNG into FOLDER. The settings it makes live in a folder of its own, so that the user's stay as
 // they are.
 #include <QApplication>
@@ -17,9 +17,12 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "app/gui/AboutBox.h"
+#include "app/gui/HelpBrowser.h"
 #include "app/gui/LinkController.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/QtSettingsStore.h"
+#include "app/gui/SlideWindow.h"
 #include "app/gui/UnattendedDialogs.h"
 #include "app/sim/SimFiles.h"
 #include "app/sim/UnitThread.h"
@@ -221,6 +224,25 @@ int main(int argc, char** argv) {
         panels::PanelWindow dialog(panels::CounterWindowLayout(), editor, noErrors, &window);
         dialog.show();
         ok = Save(dialog, folder, "counter-panel.png") && ok;
+    }
+    {
+        const QString help = QStringLiteral(ZOLT_SOURCE_DIR "/Help/main.htm");
+        gui::HelpBrowser browser(help);
+        browser.show();
+        ok = Save(browser, folder, "help.png") && ok;
+        const QStringList tour = gui::SlideWindow::SlidesIn(ZOLT_SOURCE_DIR "/Demo/Tour");
+        ok = !tour.isEmpty() && ok;
+        if (!tour.isEmpty()) {
+            gui::SlideWindow slides(tour);
+            slides.show();
+            ok = Save(slides, folder, "tour-slide.png") && ok;
+        }
+        gui::AboutBox about(QStringLiteral("Program Version:  ") +
+                                QString::fromLatin1(model::kAppVersion) +
+                                QStringLiteral("\nInterface Version:  1\nMCU Version:  1.30"),
+                            &window);
+        about.show();
+        ok = Save(about, folder, "about.png") && ok;
     }
 
     selectLine(1);
