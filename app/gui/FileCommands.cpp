@@ -103,7 +103,7 @@ bool FileCommands::Save() {
                       MessageIcon::Warning);
         return false;
     }
-    host_.ShowTitle();
+    host_.ProgramSaved();
     return true;
 }
 

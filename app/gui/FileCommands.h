@@ -25,6 +25,8 @@ class FileCommandHost {
     virtual void ShowNewProgram() = 0;
     // The file name changed: the title follows it.
     virtual void ShowTitle() = 0;
+    // The program was saved as it stands under its file name.
+    virtual void ProgramSaved() = 0;
     // The status label and progress bar of a transfer or export; an empty text hides both.
     virtual void ShowTransferStatus(const QString& text, int value) = 0;
 };

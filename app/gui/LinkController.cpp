@@ -250,6 +250,7 @@ void LinkController::PanelsRead(comm::PanelKind /*kind*/) {
     // The module now counts as installed: its toolbar button and lists follow.
     window_.RefreshIOLists();
     window_.ShowTitle();
+    window_.StartHistory();
 }
 
 void LinkController::TraceRow(int /*previousRow*/, int row) {

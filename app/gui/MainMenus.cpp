@@ -64,6 +64,13 @@ MainMenus BuildMainMenus(QMenuBar* bar, QWidget* owner) {
     m.FileExit = AddItem(file, "E&xit", "mnuFileExit");
     m.FileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
+    // Beyond the controller's own menus: undo and redo of every change made in this window.
+    QMenu* edit = AddMenu(bar, "&Edit", "mnuEdit");
+    m.EditUndo = AddItem(edit, "&Undo", "mnuEditUndo", false);
+    m.EditUndo->setShortcut(QKeySequence::Undo);
+    m.EditRedo = AddItem(edit, "&Redo", "mnuEditRedo", false);
+    m.EditRedo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+
     QMenu* page = AddMenu(bar, "&Page", "mnuPageX");
     for (int p = 0; p < 6; ++p) {
         const QString caption = QStringLiteral("Page &") + QChar('A' + p);

@@ -31,6 +31,8 @@ struct MainMenus {
     QAction* FileReadCtr = nullptr;
     QAction* FileRun = nullptr;
     QAction* FileExit = nullptr;
+    QAction* EditUndo = nullptr;
+    QAction* EditRedo = nullptr;
     std::array<QAction*, 6> Page{};
     QAction* SetupIO = nullptr;
     QAction* SetupBIOS = nullptr;

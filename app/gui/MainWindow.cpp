@@ -188,17 +188,23 @@ void MainWindow::ConnectCommands() {
     connect(menus_.FileSave, &QAction::triggered, this, [this] { files_.Save(); });
     connect(menus_.FileExport, &QAction::triggered, this, [this] { files_.Export(); });
     connect(menus_.FileExit, &QAction::triggered, this, &MainWindow::Exit);
-    connect(menus_.SetupIO, &QAction::triggered, this, &MainWindow::SetUpIO);
-    connect(menus_.SetupBIOS, &QAction::triggered, this, &MainWindow::ChangeBiosRegisters);
+    connect(menus_.SetupIO, &QAction::triggered, this,
+            [this] { Step("I/O Module Setup", [this] { SetUpIO(); }); });
+    connect(menus_.SetupBIOS, &QAction::triggered, this,
+            [this] { Step("Change BIOS Registers", [this] { ChangeBiosRegisters(); }); });
     connect(menus_.FilePrint, &QAction::triggered, this, [this] { files_.Print(this); });
     connect(menus_.HelpContents, &QAction::triggered, this, &MainWindow::ShowHelp);
     connect(menus_.HelpTour, &QAction::triggered, this,
             [this] { Tour(*this, settings_, DataFolder()).Run(); });
     connect(menus_.HelpAbout, &QAction::triggered, this, &MainWindow::ShowAbout);
-    connect(menus_.SetupRTP, &QAction::triggered, this,
-            [this] { SetUpPanel(panels::TimerWindowLayout(), program_.Tmr); });
-    connect(menus_.SetupRCP, &QAction::triggered, this,
-            [this] { SetUpPanel(panels::CounterWindowLayout(), program_.Ctr); });
+    connect(menus_.SetupRTP, &QAction::triggered, this, [this] {
+        Step("Timer Panel Settings",
+             [this] { SetUpPanel(panels::TimerWindowLayout(), program_.Tmr); });
+    });
+    connect(menus_.SetupRCP, &QAction::triggered, this, [this] {
+        Step("Counter Panel Settings",
+             [this] { SetUpPanel(panels::CounterWindowLayout(), program_.Ctr); });
+    });
     ConnectLinkCommands();
     for (int p = 0; p < model::kPageCount; ++p)
         connect(menus_.Page[p], &QAction::triggered, this, [this, p] { ChangePage(p); });
@@ -224,8 +230,15 @@ void MainWindow::ConnectCommands() {
     connect(lstPage_, &QListWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         menus_.ListEdit->popup(lstPage_->viewport()->mapToGlobal(at));
     });
-    connect(txtPageName_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { session_.RenamePage(model::FromQString(text)); });
+    connect(txtPageName_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        Step(
+            PageStep("Rename"), [&] { session_.RenamePage(model::FromQString(text)); },
+            editor::UndoHistory::Kind::Typing);
+    });
+    connect(menus_.EditUndo, &QAction::triggered, this,
+            [this] { Restore(&editor::UndoHistory::Undo); });
+    connect(menus_.EditRedo, &QAction::triggered, this,
+            [this] { Restore(&editor::UndoHistory::Redo); });
     connect(txtComment_, &CommentEdit::commentChanged, this,
             [this] { session_.SetEditComment(txtComment_->Comment()); });
     connect(txtComment_, &CommentEdit::commentEdited, this, [this] { session_.MarkLineEdited(); });
@@ -443,6 +456,7 @@ void MainWindow::ShowNewProgram() {
     session_.NewProgram();
     RefreshIOLists();
     ShowPage(0, 0);
+    StartHistory();
 }
 
 void MainWindow::ShowTitle() {
@@ -535,25 +549,29 @@ std::vector<bool> MainWindow::SelectedRows() const {
 }
 
 void MainWindow::RowClick(int row, bool userClick) {
-    const editor::Reply reply = WithLineAnswer(
-        [&](editor::LineAnswer answer) { return session_.ClickRow(row, userClick, answer); });
-    if (reply.Then != editor::Reply::Kind::Stored) {
-        Show(reply);
-        return;
-    }
-    ShowStoredLine();
-    Show(session_.ReturnToLine(reply.Line));
+    Step(LineStep("Change"), [&] {
+        const editor::Reply reply = WithLineAnswer(
+            [&](editor::LineAnswer answer) { return session_.ClickRow(row, userClick, answer); });
+        if (reply.Then != editor::Reply::Kind::Stored) {
+            Show(reply);
+            return;
+        }
+        ShowStoredLine();
+        Show(session_.ReturnToLine(reply.Line));
+    });
 }
 
 void MainWindow::ChangePage(int page) {
-    const editor::Reply reply = WithLineAnswer(
-        [&](editor::LineAnswer answer) { return session_.ChangePage(page, answer); });
-    if (reply.Then != editor::Reply::Kind::Stored) {
-        Show(reply);
-        return;
-    }
-    ShowStoredLine();
-    Show(session_.OpenPage(page));
+    Step(LineStep("Change"), [&] {
+        const editor::Reply reply = WithLineAnswer(
+            [&](editor::LineAnswer answer) { return session_.ChangePage(page, answer); });
+        if (reply.Then != editor::Reply::Kind::Stored) {
+            Show(reply);
+            return;
+        }
+        ShowStoredLine();
+        Show(session_.OpenPage(page));
+    });
 }
 
 editor::Reply MainWindow::WithLineAnswer(
@@ -647,11 +665,17 @@ void MainWindow::Warn(const editor::Notice& notice) {
 // ----- line operations
 
 void MainWindow::InsertLine() {
-    Show(WithLineAnswer([this](editor::LineAnswer answer) { return session_.InsertLine(answer); }));
+    Step(LineStep("Insert"), [this] {
+        Show(WithLineAnswer(
+            [this](editor::LineAnswer answer) { return session_.InsertLine(answer); }));
+    });
 }
 
 void MainWindow::DeleteLine() {
-    Show(WithLineAnswer([this](editor::LineAnswer answer) { return session_.DeleteLine(answer); }));
+    Step(LineStep("Delete"), [this] {
+        Show(WithLineAnswer(
+            [this](editor::LineAnswer answer) { return session_.DeleteLine(answer); }));
+    });
 }
 
 void MainWindow::CopyLines() {
@@ -661,22 +685,28 @@ void MainWindow::CopyLines() {
 
 void MainWindow::CutLines() {
     const std::vector<bool> selected = SelectedRows();
-    const editor::Reply reply = WithLineAnswer(
-        [&](editor::LineAnswer answer) { return session_.CutLines(selected, answer); });
-    ShowPasteItems();
-    Show(reply);
+    Step(PageStep("Cut Lines on"), [&] {
+        const editor::Reply reply = WithLineAnswer(
+            [&](editor::LineAnswer answer) { return session_.CutLines(selected, answer); });
+        ShowPasteItems();
+        Show(reply);
+    });
 }
 
 void MainWindow::PasteLines() {
     const std::vector<bool> selected = SelectedRows();
-    Show(WithLineAnswer(
-        [&](editor::LineAnswer answer) { return session_.PasteLines(selected, answer); }));
+    Step(PageStep("Paste Lines on"), [&] {
+        Show(WithLineAnswer(
+            [&](editor::LineAnswer answer) { return session_.PasteLines(selected, answer); }));
+    });
 }
 
 void MainWindow::ReplaceLines() {
     const std::vector<bool> selected = SelectedRows();
-    Show(WithLineAnswer(
-        [&](editor::LineAnswer answer) { return session_.ReplaceLines(selected, answer); }));
+    Step(PageStep("Replace Lines on"), [&] {
+        Show(WithLineAnswer(
+            [&](editor::LineAnswer answer) { return session_.ReplaceLines(selected, answer); }));
+    });
 }
 
 void MainWindow::ShowPasteItems() {
@@ -685,15 +715,68 @@ void MainWindow::ShowPasteItems() {
 }
 
 void MainWindow::AcceptChange() {
-    const editor::Reply reply = session_.AcceptChange();
-    if (reply.Then != editor::Reply::Kind::Stored) {
-        Show(reply);
-        return;
+    Step(LineStep("Change"), [this] {
+        const editor::Reply reply = session_.AcceptChange();
+        if (reply.Then != editor::Reply::Kind::Stored) {
+            Show(reply);
+            return;
+        }
+        ShowStoredLine();
+        SelectRow(session_.RowAfterAccept());
+        if (isVisible())
+            lstPage_->setFocus();
+    });
+}
+
+// ----- undo and redo
+
+void MainWindow::Step(const std::string& name, const std::function<void()>& command,
+                      editor::UndoHistory::Kind kind) {
+    const model::Program before = program_;
+    command();
+    history_.Record(name, before, program_, kind);
+    ShowUndoItems();
+}
+
+std::string MainWindow::LineStep(const char* verb) const {
+    const editor::EditorState& state = session_.State();
+    return std::string(verb) + " Line " + std::to_string(state.CurLine + 1) + " on Page " +
+           model::PageLetter(state.CurPage);
+}
+
+std::string MainWindow::PageStep(const char* verb) const {
+    return std::string(verb) + " Page " + model::PageLetter(session_.State().CurPage);
+}
+
+// A line edit not yet stored is dropped first, as Cancel drops it.
+void MainWindow::Restore(bool (editor::UndoHistory::*step)(model::Program&)) {
+    session_.CancelChange();
+    if ((history_.*step)(program_)) {
+        RefreshIOLists();
+        ShowPage(session_.State().CurPage, session_.State().CurLine);
     }
-    ShowStoredLine();
-    SelectRow(session_.RowAfterAccept());
-    if (isVisible())
-        lstPage_->setFocus();
+    ShowLoadedLine();
+    ShowUndoItems();
+}
+
+void MainWindow::ShowUndoItems() {
+    const auto show = [](QAction* item, const char* verb, const std::string& step) {
+        item->setEnabled(!step.empty());
+        item->setText(QString::fromLatin1(verb) + model::ToQString(step.empty() ? "" : " " + step));
+    };
+    show(menus_.EditUndo, "&Undo", history_.UndoName());
+    show(menus_.EditRedo, "&Redo", history_.RedoName());
+}
+
+void MainWindow::StartHistory() {
+    history_.Reset(!program_.PgmChanged);
+    ShowUndoItems();
+}
+
+void MainWindow::ProgramSaved() {
+    ShowTitle();
+    history_.MarkSaved();
+    ShowUndoItems();
 }
 
 void MainWindow::CancelChange() {

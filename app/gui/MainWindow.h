@@ -13,6 +13,7 @@
 #include "app/gui/FileCommands.h"
 #include "app/gui/MainMenus.h"
 #include "editor/PageSession.h"
+#include "editor/UndoHistory.h"
 #include "link/LinkState.h"
 #include "link/TraceView.h"
 
@@ -97,6 +98,9 @@ class MainWindow : public QMainWindow, public FileCommandHost {
     // FileCommandHost
     void ShowNewProgram() override;
     void ShowTitle() override;
+    void ProgramSaved() override;
+    // A read from a unit replaced part of the program: undo starts afresh from here.
+    void StartHistory();
     void ShowTransferStatus(const QString& text, int value) override;
 
   signals:
@@ -146,8 +150,18 @@ class MainWindow : public QMainWindow, public FileCommandHost {
     void Warn(const editor::Notice& notice);
     bool PageNameKeyRefused(const QKeyEvent& key) const;
 
+    // Runs a command that may change the program, as one step of the undo history.
+    void Step(const std::string& name, const std::function<void()>& command,
+              editor::UndoHistory::Kind kind = editor::UndoHistory::Kind::Command);
+    // "Insert Line 5 on Page B", "Rename Page B" for the current line and page.
+    std::string LineStep(const char* verb) const;
+    std::string PageStep(const char* verb) const;
+    void Restore(bool (editor::UndoHistory::*step)(model::Program&));
+    void ShowUndoItems();
+
     model::Program& program_;
     shell::SettingsStore& settings_;
+    editor::UndoHistory history_;
     Dialogs& dialogs_;
     QPointer<HelpBrowser> help_;
     editor::PageSession session_;

@@ -78,4 +78,21 @@ TEST_F(LineCommands, OkRefusesAValueOverItsLimitCancelRestoresAndEnterAccepts) {
     EXPECT_EQ(List()->currentRow(), 1);
 }
 
+// The Edit menu names the step it undoes; undoing back to the program as opened clears the
+// changed flag, and redo brings the step back.
+TEST_F(LineCommands, UndoAndRedoFromTheEditMenuNameTheStep) {
+    Use(testpage::ProgramWithLines(0, 3));
+    ClickRow(RowOf(2));
+    Press("cmdInsLine");
+    QAction* undo = Find<QAction>("mnuEditUndo");
+    EXPECT_EQ(undo->text(), "&Undo Insert Line 2 on Page A");
+    undo->trigger();
+    EXPECT_EQ(Page(), "L1 L2 L3 END");
+    EXPECT_FALSE(program.PgmChanged);
+    EXPECT_FALSE(undo->isEnabled());
+    Trigger("mnuEditRedo");
+    EXPECT_EQ(Page(), "L1 _ L2 L3 END");
+    EXPECT_TRUE(program.PgmChanged);
+}
+
 }  // namespace
