@@ -26,6 +26,9 @@ const std::vector<Command>& FileCommands();
 
 // print: the printed listing as a PDF.
 Command PrintCommand();
+// diff and xref: comparing two programs, finding where something is used.
+Command DiffCommand();
+Command XrefCommand();
 
 // connect, the transfers and run: the commands over the serial line.
 const std::vector<Command>& LinkCommands();

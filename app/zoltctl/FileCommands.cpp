@@ -124,6 +124,8 @@ const std::vector<Command>& FileCommands() {
         {"check", "print the error log of every page with problems", kCheckUsage, RunCheck},
         {"export", "write the text export of a program", kExportUsage, RunExport},
         PrintCommand(),
+        DiffCommand(),
+        XrefCommand(),
     };
     return commands;
 }

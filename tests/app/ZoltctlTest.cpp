@@ -79,6 +79,20 @@ TEST(Zoltctl, PrintWritesOnePdfPagePerSheetWithTheDialogsLimits) {
         "4 sheets written to " + pdf + "\n");
 }
 
+// diff and xref answer scripts with their exit status: 0 the same / used, 1 different / unused.
+TEST(Zoltctl, DiffAndXrefTellByTheirExitStatus) {
+    const Outcome same = Zoltctl("diff " + kData + "sample.zlp " + kData + "sample.zlp");
+    EXPECT_EQ(same.status, 0);
+    EXPECT_EQ(same.out, "");
+    const Outcome differ = Zoltctl("diff " + kData + "sample.zlp " + kData + "new.zlp");
+    EXPECT_EQ(differ.status, 1);
+    EXPECT_EQ(differ.out.rfind("Page A, name\n- Page A     Main sequence\n+ Page A     \n", 0), 0u)
+        << differ.out;
+    EXPECT_EQ(Zoltctl("xref " + kData + "sample.zlp --output 12").out,
+              "Page A line 3: Turn ON Output PUMP\n");
+    EXPECT_EQ(Zoltctl("xref " + kData + "sample.zlp --counter 8").status, 1);
+}
+
 TEST(Zoltctl, UnreadableFilesExitWith2AndSayWhereReadingStopped) {
     testfiles::ScratchFolder scratch;
     const std::string cut = scratch.File("cut.zlp");
