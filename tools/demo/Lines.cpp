@@ -36,8 +36,8 @@ int PageNumber(char page) {
     return page - 'A' + 1;
 }
 
-// A line of function f (operation p2) that packs `value` into its bytes, as the editor's time
-// and count box writes it.
+// `code` with `value` packed into its bytes as the editor's time and count box writes it; its F
+// and P2 say which function packs what.
 LineCode Packed(LineCode code, double value, int counter = 0) {
     editor::WriteTimeValue(model::LookupFunction(code[0], code[2]), value, counter, code);
     return code;
