@@ -110,6 +110,10 @@ MainMenus BuildMainMenus(QMenuBar* bar, QWidget* owner) {
     m.ListEditPaste = AddItem(m.ListEdit, "Paste", "mnuListEditPaste", false);
     m.ListEditPaste->setShortcut(QKeySequence::Paste);
     m.ListEditReplace = AddItem(m.ListEdit, "Replace", "mnuListEditReplace", false);
+    m.ListEdit->addSeparator();
+    // Filled for the line under the mouse each time the menu opens.
+    m.ListEditWhereUsed = m.ListEdit->addMenu(QStringLiteral("Where Used"));
+    m.ListEditWhereUsed->setObjectName(QStringLiteral("mnuListEditWhereUsed"));
     EnableMenus(m, MenuConditions{});
     return m;
 }

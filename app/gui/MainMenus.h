@@ -50,6 +50,7 @@ struct MainMenus {
     QAction* ListEditCopy = nullptr;
     QAction* ListEditPaste = nullptr;
     QAction* ListEditReplace = nullptr;
+    QMenu* ListEditWhereUsed = nullptr;
 };
 
 // Fills bar with the File, Page, Setup and Help menus and makes the pop-up menu of the line

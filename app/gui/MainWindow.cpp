@@ -23,6 +23,7 @@
 #include "app/gui/LinkController.h"
 #include "app/gui/PageRowDelegate.h"
 #include "app/gui/Tour.h"
+#include "app/gui/WhereUsedDialog.h"
 #include "app/shell/AboutText.h"
 #include "app/shell/DataFolder.h"
 #include "app/shell/MainLayout.h"
@@ -228,6 +229,7 @@ void MainWindow::ConnectCommands() {
             RowClick(lstPage_->row(item), true);
     });
     connect(lstPage_, &QListWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        OfferWhereUsed(lstPage_->indexAt(at).row());
         menus_.ListEdit->popup(lstPage_->viewport()->mapToGlobal(at));
     });
     connect(txtPageName_, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -726,6 +728,51 @@ void MainWindow::AcceptChange() {
         if (isVisible())
             lstPage_->setFocus();
     });
+}
+
+// ----- where used
+
+// The inputs, outputs, timers, counters and messages of the line at `row` (a comment row belongs
+// to the line above it), each opening the list of lines that use it.
+void MainWindow::OfferWhereUsed(int row) {
+    QMenu* menu = menus_.ListEditWhereUsed;
+    menu->clear();
+    while (row > 0 && lstPage_->item(row)->data(Qt::UserRole).toInt() == 0)
+        --row;
+    const int line = row >= 0 ? lstPage_->item(row)->data(Qt::UserRole).toInt() : 0;
+    const int page = session_.State().CurPage;
+    if (line > 0) {
+        for (const model::UsedItem& item :
+             model::ItemsOfLine(program_, model::PageBase(page) + line - 1)) {
+            QString name = model::ToQString(model::UsedItemName(item.Kind, item.Number));
+            const auto direction =
+                item.Kind == model::UsedKind::Input ? model::kInput : model::kOutput;
+            if (item.Kind == model::UsedKind::Input || item.Kind == model::UsedKind::Output) {
+                const std::string shown = model::DisplayName(program_, item.Number, direction);
+                if (shown != std::to_string(item.Number))
+                    name += QStringLiteral(" (") + model::ToQString(shown) + QStringLiteral(")");
+            }
+            connect(menu->addAction(name), &QAction::triggered, this,
+                    [this, item, name] { ShowWhereUsed(item, name); });
+        }
+    }
+    menu->menuAction()->setEnabled(!menu->isEmpty());
+}
+
+void MainWindow::ShowWhereUsed(const model::UsedItem& item, const QString& name) {
+    WhereUsedDialog dialog(name, model::WhereUsed(program_, item.Kind, item.Number), this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.Picked())
+        return;
+    const auto [page, line] = *dialog.Picked();
+    if (page != session_.State().CurPage)
+        ChangePage(page);
+    for (int row = 0; row < lstPage_->count(); ++row) {
+        if (lstPage_->item(row)->data(Qt::UserRole).toInt() == line &&
+            session_.State().CurPage == page) {
+            lstPage_->setCurrentRow(row);
+            break;
+        }
+    }
 }
 
 // ----- undo and redo

@@ -16,6 +16,7 @@
 #include "editor/UndoHistory.h"
 #include "link/LinkState.h"
 #include "link/TraceView.h"
+#include "model/WhereUsed.h"
 
 class QLabel;
 class QLineEdit;
@@ -158,6 +159,8 @@ class MainWindow : public QMainWindow, public FileCommandHost {
     std::string PageStep(const char* verb) const;
     void Restore(bool (editor::UndoHistory::*step)(model::Program&));
     void ShowUndoItems();
+    void OfferWhereUsed(int row);
+    void ShowWhereUsed(const model::UsedItem& item, const QString& name);
 
     model::Program& program_;
     shell::SettingsStore& settings_;

@@ -1,5 +1,7 @@
 // The line commands in the window: Insert and Delete, the list's pop-up menu and keys over the
 // rows the user selected, and OK, Enter and Cancel of the line in the function editor.
+#include <QMenu>
+
 #include "tests/app/gui/GuiFixture.h"
 #include "tests/editor/PageBuilder.h"
 
@@ -7,6 +9,7 @@ namespace {
 
 using gui::Answer;
 using testgui::RowOf;
+using testsupport::WhenShown;
 
 class LineCommands : public testgui::MainWindowTest {
   protected:
@@ -93,6 +96,29 @@ TEST_F(LineCommands, UndoAndRedoFromTheEditMenuNameTheStep) {
     Trigger("mnuEditRedo");
     EXPECT_EQ(Page(), "L1 _ L2 L3 END");
     EXPECT_TRUE(program.PgmChanged);
+}
+
+// A right-click on a line offers what it uses; the list of lines using it shows the one picked.
+TEST_F(LineCommands, WhereUsedFromARightClickShowsThePickedLine) {
+    model::Program program2 = testpage::ProgramWithLines(0, 3);
+    program2.PgmData[0].Code = {255, 0x02, 0, 0};  // Turn ON Output 2
+    program2.PgmData[2].Code = {254, 0x02, 0, 0};  // Turn OFF Output 2
+    program2.IOName[2][model::kOutput] = "PUMP";
+    Use(program2);
+    const QRect first = List()->visualItemRect(List()->item(RowOf(1)));
+    emit List()->customContextMenuRequested(first.center());
+    const QList<QAction*> offered = Find<QMenu>("mnuListEditWhereUsed")->actions();
+    Find<QMenu>("mnuListEdit")->close();
+    ASSERT_EQ(offered.size(), 1);
+    EXPECT_EQ(offered[0]->text(), "Output 2 (PUMP)");
+    WhenShown("frmWhereUsed", window.get(), [](QWidget* uses) {
+        auto* list = uses->findChild<QListWidget*>("lstWhereUsed");
+        ASSERT_EQ(list->count(), 2);
+        list->setCurrentRow(1);
+        emit list->itemActivated(list->item(1));
+    });
+    offered[0]->trigger();
+    EXPECT_EQ(State().CurLine, 2);
 }
 
 }  // namespace
