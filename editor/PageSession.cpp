@@ -227,8 +227,12 @@ void PageSession::MarkLineEdited() {
     state_.LineEdited = LineEdit::Yes;
 }
 
+// A new name is a change like any other: leaving without saving must offer to save it.
 void PageSession::RenamePage(const std::string& name) {
-    program_.PageName[state_.CurPage] = model::StorableText(name);
+    std::string& stored = program_.PageName[state_.CurPage];
+    const std::string renamed = model::StorableText(name);
+    program_.PgmChanged = program_.PgmChanged || renamed != stored;
+    stored = renamed;
 }
 
 // A double quote cannot be kept in a program file; a name is at most 65 characters typed.

@@ -79,7 +79,8 @@ class PageSession {
     void MarkLineEdited();
 
     // The page name box: the name as typed; whether a key typed into a box holding nameLength
-    // characters goes in. A page name is not part of a line and marks nothing as changed.
+    // characters goes in. A page name is not part of a line, but a new one marks the program
+    // changed.
     void RenamePage(const std::string& name);
     static bool PageNameKeyAccepted(std::size_t nameLength, char typed);
 

@@ -228,7 +228,7 @@ TEST_F(SessionTest, CutAndPasteLeaveTheFirstLineOfTheirBlockCurrent) {
     EXPECT_FALSE(session.CanPaste());
 }
 
-TEST_F(SessionTest, PageNameRefusesQuotesAndLengthButIsNoEditOfTheProgram) {
+TEST_F(SessionTest, PageNameRefusesQuotesAndLengthAndMarksTheProgramChanged) {
     EXPECT_FALSE(editor::PageSession::PageNameKeyAccepted(0, '"'));
     EXPECT_TRUE(editor::PageSession::PageNameKeyAccepted(64, 'a'));
     EXPECT_FALSE(editor::PageSession::PageNameKeyAccepted(65, 'a'));
@@ -236,7 +236,7 @@ TEST_F(SessionTest, PageNameRefusesQuotesAndLengthButIsNoEditOfTheProgram) {
     Use(testpage::ProgramWithLines(2, 1), 2);
     session.RenamePage("say \"go\"");
     EXPECT_EQ(program.PageName[2], "say 'go'");
-    EXPECT_FALSE(program.PgmChanged);
+    EXPECT_TRUE(program.PgmChanged);
 }
 
 }  // namespace
