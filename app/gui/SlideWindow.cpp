@@ -43,7 +43,7 @@ SlideWindow::SlideWindow(const QStringList& slides, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view_, 1);
     layout->addLayout(buttons);
-    resize(860, 680);
+    resize(860, 720);
     Show(0);
 }
 

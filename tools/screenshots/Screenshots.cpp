@@ -144,6 +144,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zolt MCU Programmer"));
     if (argc != 2) {
         std::fprintf(stderr, "usage: gui-screenshots FOLDER\n");
         return 64;
