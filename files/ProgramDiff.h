@@ -13,7 +13,9 @@ namespace files {
 
 enum class DiffScope {
     Everything,
-    PagesAndRegisters,  // what a unit holds: no names, no panels
+    // What a unit holds: the lines and registers. Compare the PC's program with a copy of it
+    // whose codes a read replaced, so that both sides carry the PC's comments and names.
+    PagesAndRegisters,
 };
 
 // Lines of text (Windows-1252): for each difference a heading ("Page A, line 5"), the old rows

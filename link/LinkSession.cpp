@@ -266,6 +266,11 @@ LinkResult LinkSession::ReadProgram(model::Program& program) {
                    [&] { return McuTransfer(*this).Read(program); });
 }
 
+LinkResult LinkSession::ReadMcuImage(model::Program& image) {
+    return Command(CommStateWord::Mcu, CancelNotice(texts::kProgramKept),
+                   [&] { return McuTransfer(*this).ReadImage(image); });
+}
+
 LinkResult LinkSession::ReadCheckLine(LineBytes& reg100) {
     return Command(CommStateWord::Mcu, CancelNotice(texts::kProgramKept),
                    [&] { return McuTransfer(*this).ReadCheckLine(reg100); });

@@ -109,6 +109,9 @@ class LinkSession : public Serviced, private ReceiveHost {
     LinkResult ReadProgram(model::Program& program);
     // Register 100 as the MCU holds it (A, B, C, D: D is its program checksum).
     LinkResult ReadCheckLine(LineBytes& reg100);
+    // The MCU's program into image's line and register codes, for a comparison: the program in
+    // the PC, the display and the history are not touched.
+    LinkResult ReadMcuImage(model::Program& image);
 
     // --- Pocket Programmer ---
     // The program the Pocket Programmer's messages read and fill whenever they come (a window

@@ -64,10 +64,8 @@ LinkResult McuTransfer::Send(model::Program& program) {
     return link_.Verdict(Outcome::ChecksumError, {"", texts::kSendChecksumError, NoticeIcon::None});
 }
 
-LinkResult McuTransfer::Read(model::Program& program) {
+LinkResult McuTransfer::ReadImage(model::Program& image) {
     link_.Status().Show(texts::kReadingData, 1);
-    // The lines come into a scratch image: the PC's program changes only once all are in.
-    auto scratch = std::make_unique<model::Program>();
     for (const WireLine& line : TransferSpan()) {
         const Reply reply = link_.Transact({kReadLine, static_cast<uint8_t>(line.Page),
                                             static_cast<uint8_t>(line.Offset), 0, 0, 0, 0},
@@ -76,10 +74,20 @@ LinkResult McuTransfer::Read(model::Program& program) {
             return link_.Failure(reply.Result);
         const LineBytes data = reply.Data();
         for (int i = 0; i < 4; ++i)
-            scratch->PgmData[line.Record].Code[i] = data[i];
+            image.PgmData[line.Record].Code[i] = data[i];
         link_.Status().Progress(line.Record);
     }
-    FixUpOldFirmware(*scratch);
+    link_.Status().Hide();
+    FixUpOldFirmware(image);
+    return {Outcome::Success, {}};
+}
+
+LinkResult McuTransfer::Read(model::Program& program) {
+    // The lines come into a scratch image: the PC's program changes only once all are in.
+    auto scratch = std::make_unique<model::Program>();
+    const LinkResult read = ReadImage(*scratch);
+    if (!read.Ok())
+        return read;
 
     program.PgmData = scratch->PgmData;
     program.PageName = scratch->PageName;

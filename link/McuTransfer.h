@@ -20,6 +20,9 @@ class McuTransfer {
     // See LinkSession::SendProgram, ReadProgram, ReadCheckLine.
     LinkResult Send(model::Program& program);
     LinkResult Read(model::Program& program);
+    // The MCU's lines and registers into image's codes, nothing else of it touched and nothing
+    // told; for a comparison.
+    LinkResult ReadImage(model::Program& image);
     LinkResult ReadCheckLine(LineBytes& reg100);
 
   private:

@@ -7,10 +7,12 @@
 #include <QListWidget>
 #include <QProgressBar>
 
+#include "app/gui/ComparisonWindow.h"
 #include "app/gui/Dialogs.h"
 #include "app/gui/MainWindow.h"
 #include "app/shell/SettingsStore.h"
 #include "app/shell/StartupSettings.h"
+#include "files/ProgramDiff.h"
 #include "link/DevicePorts.h"
 #include "link/LinkTexts.h"
 #include "link/qt/CommSetupDialog.h"
@@ -190,6 +192,23 @@ std::optional<comm::LineBytes> LinkController::ReadMcuCheckLine() {
     if (!read)
         return std::nullopt;
     return reg100;
+}
+
+void LinkController::CompareWithMcu() {
+    auto image = std::make_unique<model::Program>(program_);
+    comm::LinkResult read;
+    RunTransfer([&] { return read = session_.ReadMcuImage(*image); });
+    if (!read.Ok())
+        return;
+    const std::vector<std::string> differences =
+        files::ProgramDifferences(program_, *image, files::DiffScope::PagesAndRegisters);
+    if (differences.empty()) {
+        dialogs_.Tell(QStringLiteral("Compare with MCU"),
+                      QStringLiteral("The MCU holds the program as it is in the PC."),
+                      MessageIcon::Information);
+        return;
+    }
+    ComparisonWindow(differences, &window_).exec();
 }
 
 void LinkController::CancelTransfer() {

@@ -47,6 +47,8 @@ class LinkController : public QObject, public comm::LinkObserver {
     void ReadTimers();
     void ReadCounters();
     void Run();
+    // Reads the MCU's program beside the PC's, which stays as it is, and shows what differs.
+    void CompareWithMcu();
     // Register 100 of the connected MCU (firmware version in B and C, program checksum in D), or
     // none when it cannot be read.
     std::optional<comm::LineBytes> ReadMcuCheckLine();

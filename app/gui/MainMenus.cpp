@@ -59,6 +59,7 @@ MainMenus BuildMainMenus(QMenuBar* bar, QWidget* owner) {
     m.FileReadPP = AddItem(m.FileRead, "Read program from &PP", "mnuFileReadPP");
     m.FileReadTmr = AddItem(m.FileRead, "Read &Timer data from CIM", "mnuFileReadTmr");
     m.FileReadCtr = AddItem(m.FileRead, "Read &Counter data from CIM", "mnuFileReadCtr");
+    m.FileCompare = AddItem(file, "&Compare with MCU", "mnuFileCompare");
     m.FileRun = AddItem(file, "Run Pro&gram", "mnuFileRun");
     file->addSeparator();
     m.FileExit = AddItem(file, "E&xit", "mnuFileExit");
@@ -124,10 +125,10 @@ void EnableMenus(const MainMenus& m, const MenuConditions& now) {
     m.FileRead->menuAction()->setEnabled(unit.has_value());
     const std::pair<QAction*, comm::Unit> transfers[] = {
         {m.FileSendMCU, comm::Unit::Mcu}, {m.FileReadMCU, comm::Unit::Mcu},
-        {m.FileRun, comm::Unit::Mcu},     {m.FileSendPP, comm::Unit::Pp},
-        {m.FileReadPP, comm::Unit::Pp},   {m.FileSendTmr, comm::Unit::Cim},
-        {m.FileSendCtr, comm::Unit::Cim}, {m.FileReadTmr, comm::Unit::Cim},
-        {m.FileReadCtr, comm::Unit::Cim},
+        {m.FileRun, comm::Unit::Mcu},     {m.FileCompare, comm::Unit::Mcu},
+        {m.FileSendPP, comm::Unit::Pp},   {m.FileReadPP, comm::Unit::Pp},
+        {m.FileSendTmr, comm::Unit::Cim}, {m.FileSendCtr, comm::Unit::Cim},
+        {m.FileReadTmr, comm::Unit::Cim}, {m.FileReadCtr, comm::Unit::Cim},
     };
     for (const auto& [action, owner] : transfers)
         action->setEnabled(unit == owner);

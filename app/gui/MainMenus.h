@@ -29,6 +29,7 @@ struct MainMenus {
     QAction* FileReadPP = nullptr;
     QAction* FileReadTmr = nullptr;
     QAction* FileReadCtr = nullptr;
+    QAction* FileCompare = nullptr;  // beyond the controller's own menus
     QAction* FileRun = nullptr;
     QAction* FileExit = nullptr;
     QAction* EditUndo = nullptr;

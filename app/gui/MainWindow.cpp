@@ -489,6 +489,7 @@ void MainWindow::ConnectLinkCommands() {
         {menus_.FileReadTmr, &LinkController::ReadTimers},
         {menus_.FileReadCtr, &LinkController::ReadCounters},
         {menus_.FileRun, &LinkController::Run},
+        {menus_.FileCompare, &LinkController::CompareWithMcu},
     };
     for (const auto& [action, command] : commands)
         connect(action, &QAction::triggered, &link, command);

@@ -2,6 +2,7 @@
 // status label and progress bar of a send, the cancel command, the commands a transfer locks,
 // the save offered before a read, and the marked row of run mode.
 #include <QDir>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 
 #include "files/ProgramFile.h"
@@ -163,6 +164,32 @@ TEST_F(LinkCommandsTest, TourWithTheMcuConnectedRunsTheSampleProgramAfterTheSlid
     EXPECT_EQ(program.PgmData[2].Code, sample.PgmData[2].Code);
     EXPECT_EQ(Status()->text(), "Running Program");
     EXPECT_EQ(settings.values.count({"Key", "demo"}), 0u);
+}
+
+// Compare reads the MCU's program beside the PC's: the same program says so; a changed line
+// shows under its page and number, and the PC's program stays as it was.
+TEST_F(LinkCommandsTest, CompareWithMcuShowsTheDifferingLinesAndKeepsThePcsProgram) {
+    model::Program held = testpage::ProgramWithLines(0, 3);
+    model::StoreProgramChecksum(held);
+    sim::UnitSetup setup;
+    setup.Memory = sim::ImageOfProgram(held);
+    ConnectTo(setup);
+    Use(held);
+    Trigger("mnuFileCompare");
+    EXPECT_EQ(dialogs.texts.back(), "The MCU holds the program as it is in the PC.");
+
+    model::Program edited = held;
+    edited.PgmData[2].Code = {9, 0, 7, 0};
+    Use(edited);
+    QString shown;
+    WhenShown("frmCompare", window.get(), [&shown](QWidget* compare) {
+        shown = compare->findChild<QPlainTextEdit*>("txtCompare")->toPlainText();
+        compare->close();
+    });
+    Trigger("mnuFileCompare");
+    EXPECT_TRUE(shown.startsWith("Page A, line 3\n-     3          Wait 7.00 Seconds\n"))
+        << shown.toStdString();
+    EXPECT_EQ(program.PgmData[2].Code, edited.PgmData[2].Code);
 }
 
 }  // namespace
