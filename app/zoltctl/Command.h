@@ -29,6 +29,8 @@ Command PrintCommand();
 // diff and xref: comparing two programs, finding where something is used.
 Command DiffCommand();
 Command XrefCommand();
+// compare: the MCU's program against a file.
+Command CompareCommand();
 
 // connect, the transfers and run: the commands over the serial line.
 const std::vector<Command>& LinkCommands();

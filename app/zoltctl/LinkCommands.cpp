@@ -210,6 +210,7 @@ const std::vector<Command>& LinkCommands() {
         }
         all.push_back(
             {"run", "run the MCU's program and print the traced rows", kRunUsage.c_str(), RunRun});
+        all.push_back(CompareCommand());
         return all;
     }();
     return commands;

@@ -111,4 +111,21 @@ TEST_F(ZoltctlLink, RunPrintsTheRowsTheTraceReports) {
     EXPECT_LT(third, run.out.find("\n     1    ")) << run.out;
 }
 
+// compare reads the MCU beside the file and tells by its exit status whether they agree.
+TEST_F(ZoltctlLink, CompareTellsWhetherTheMcuHoldsTheFile) {
+    model::Program program = testsupport::FullProgram();
+    model::StoreProgramChecksum(program);
+    const std::string held = Write(program, "held.zlp");
+    program.PgmData[0].Code = {9, 0, 3, 0};
+    const std::string edited = Write(program, "edited.zlp");
+    SimProcess mcu({"--memory", held});
+    const Outcome same = Zoltctl("compare " + held + Port(mcu));
+    EXPECT_EQ(same.status, 0) << same.out << same.err;
+    const Outcome differ = Zoltctl("compare " + edited + Port(mcu));
+    EXPECT_EQ(differ.status, 1);
+    EXPECT_NE(differ.out.find("Page A, line 1\n-     1          Wait 3.00 Seconds\n"),
+              std::string::npos)
+        << differ.out;
+}
+
 }  // namespace
