@@ -17,6 +17,7 @@
 #include "model/TextFormat.h"
 #include "model/qt/FilteredField.h"
 #include "model/qt/ModelText.h"
+#include "model/qt/OkCancelRow.h"
 
 namespace files {
 
@@ -68,18 +69,12 @@ PrintDialog::PrintDialog(PrintJob& job, const std::array<bool, kPrintSectionCoun
                   AddBox(PrintBox::Lines, "txtPrnLines", job.LinesPerSheet));
     column->addLayout(sizes);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("cmdPrnOK"));
-    ok->setDefault(true);
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel_->setObjectName(QStringLiteral("cmdPrnCancel"));
-    connect(ok, &QPushButton::clicked, this, &PrintDialog::Confirm);
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel_);
-    column->addLayout(buttons);
+    const model::OkCancel buttons =
+        model::MakeOkCancel(this, QStringLiteral("cmdPrnOK"), QStringLiteral("cmdPrnCancel"));
+    buttons.Ok->setDefault(true);
+    cancel_ = buttons.Cancel;
+    connect(buttons.Ok, &QPushButton::clicked, this, &PrintDialog::Confirm);
+    column->addLayout(buttons.Row);
 }
 
 QLineEdit* PrintDialog::AddBox(PrintBox kind, const char* name, double value) {

@@ -2,24 +2,18 @@
 #include "hardware/qt/DialogParts.h"
 
 #include <QDialog>
-#include <QHBoxLayout>
 #include <QPushButton>
+
+#include "model/qt/OkCancelRow.h"
 
 namespace hardware {
 
 QHBoxLayout* OkCancelRow(QDialog* dialog, const char* okName, const char* cancelName) {
-    auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
-    ok->setObjectName(QString::fromLatin1(okName));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), dialog);
-    cancel->setObjectName(QString::fromLatin1(cancelName));
-    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
-    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    return row;
+    const model::OkCancel buttons =
+        model::MakeOkCancel(dialog, QString::fromLatin1(okName), QString::fromLatin1(cancelName));
+    buttons.Ok->setDefault(true);
+    QObject::connect(buttons.Ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    return buttons.Row;
 }
 
 }  // namespace hardware

@@ -19,6 +19,7 @@
 #include "model/FieldText.h"
 #include "model/qt/FilteredField.h"
 #include "model/qt/ModelText.h"
+#include "model/qt/OkCancelRow.h"
 #include "panels/PanelValue.h"
 
 namespace panels {
@@ -60,19 +61,13 @@ PanelWindow::PanelWindow(const PanelWindowLayout& layout, PanelEditor& editor, E
     column->addWidget(BuildEntries(layout));
     column->addWidget(BuildMessages(layout));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(Named("cmd", layout.Prefix, "OK"));
-    ok->setAutoDefault(false);
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel_->setObjectName(Named("cmd", layout.Prefix, "Cancel"));
+    const model::OkCancel buttons = model::MakeOkCancel(this, Named("cmd", layout.Prefix, "OK"),
+                                                        Named("cmd", layout.Prefix, "Cancel"));
+    buttons.Ok->setAutoDefault(false);
+    cancel_ = buttons.Cancel;
     cancel_->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &PanelWindow::Confirm);
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel_);
-    column->addLayout(buttons);
+    connect(buttons.Ok, &QPushButton::clicked, this, &PanelWindow::Confirm);
+    column->addLayout(buttons.Row);
 
     ShowEntry();
     ShowMessage();
