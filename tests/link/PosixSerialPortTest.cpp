@@ -1,6 +1,5 @@
 // The POSIX port and the poll pump on a pseudo-terminal: the speed change, a cancel from
 // Ctrl+C (another thread or a signal), a device that is no terminal.
-#include <fcntl.h>
 #include <termios.h>
 
 #include <chrono>
@@ -23,9 +22,8 @@ using PosixPortTest = PortOnPty<PosixPort>;
 TEST_F(PosixPortTest, ChangesSpeedAndKeepsTheLineRaw) {
     ASSERT_TRUE(port.Configure(LineSettings{19200}));
     termios tio{};
-    const int fd = ::open(pty.device.c_str(), O_RDWR | O_NOCTTY);
-    ASSERT_EQ(::tcgetattr(fd, &tio), 0);
-    ::close(fd);
+    // The master side reads the line settings of the terminal the port holds.
+    ASSERT_EQ(::tcgetattr(pty.master, &tio), 0);
     EXPECT_EQ(::cfgetospeed(&tio), speed_t(B19200));
     EXPECT_EQ(tio.c_cflag & (CSIZE | PARENB), tcflag_t(CS8));
     EXPECT_EQ(tio.c_lflag & (ICANON | ECHO), 0u);
@@ -47,11 +45,13 @@ TEST_F(PosixPortTest, CancelFromAnotherThreadEndsTheWaitAndHoldsUntilCleared) {
 
 TEST(PosixPortOpen, ReportsTheDeviceThatCannotBeOpened) {
     PosixSerialPort port;
-    std::string error;
-    EXPECT_FALSE(port.Open("/dev/no-such-zolt-port", error));
-    EXPECT_NE(error.find("/dev/no-such-zolt-port"), std::string::npos);
+    PortCheck failure;
+    EXPECT_FALSE(port.Open("/dev/no-such-zolt-port", failure));
+    EXPECT_EQ(failure.Access, PortAccess::Missing);
+    EXPECT_EQ(failure.Error.find("/dev/no-such-zolt-port: "), 0u);
     EXPECT_FALSE(port.IsOpen());
-    EXPECT_FALSE(port.Open("/dev/null", error)) << "not a terminal";
+    EXPECT_FALSE(port.Open("/dev/null", failure));
+    EXPECT_EQ(failure.Access, PortAccess::NotSerial);
 }
 
 }  // namespace
