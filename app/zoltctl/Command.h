@@ -27,7 +27,10 @@ const std::vector<Command>& FileCommands();
 // print: the printed listing as a PDF.
 Command PrintCommand();
 
-// connect, the transfers and run: the commands over the serial line.
+// connect, the transfers, run and ports: the commands over the serial line.
 const std::vector<Command>& LinkCommands();
+
+// ports: what Com 1..4 stand for on this machine.
+Command PortsCommand();
 
 }  // namespace zoltctl
