@@ -8,7 +8,7 @@
 namespace comm {
 namespace {
 
-// The links of serial/by-id, each with the device it leads to.
+// The links of serial/by-id, each with the device it leads to (empty when it leads nowhere).
 std::vector<std::pair<std::string, std::string>> StableNames(const std::string& devRoot) {
     std::vector<std::pair<std::string, std::string>> names;
     const std::string folder = devRoot + "/serial/by-id";
@@ -16,10 +16,9 @@ std::vector<std::pair<std::string, std::string>> StableNames(const std::string& 
     if (dir == nullptr)
         return names;
     while (const dirent* entry = ::readdir(dir)) {
+        // "." and ".." lead to folders, which no device is.
         const std::string link = folder + "/" + entry->d_name;
-        const std::string target = entry->d_name[0] == '.' ? "" : ResolvedPath(link);
-        if (!target.empty())
-            names.emplace_back(link, target);
+        names.emplace_back(link, ResolvedPath(link));
     }
     ::closedir(dir);
     return names;
@@ -36,7 +35,7 @@ std::vector<SerialDevice> ListSerialDevices(const DeviceRoots& roots) {
         device.Adapter = ReadAdapterInfo(roots.Sys, path.substr(path.rfind('/') + 1));
         const std::string real = ResolvedPath(path);
         for (const auto& [link, target] : stableNames) {
-            if (target == real)
+            if (!real.empty() && target == real)
                 device.StableName = link;
         }
         devices.push_back(device);

@@ -47,10 +47,9 @@ bool QtSerialPort::Open(const std::string& device, PortCheck& failure) {
 }
 
 void QtSerialPort::Close() {
-    if (port_.isOpen()) {
-        ReleaseLine(port_.handle());
+    // QSerialPort takes back the line's exclusive mark itself; the lock goes with the handle.
+    if (port_.isOpen())
         port_.close();
-    }
     failed_ = false;
     error_.clear();
     lowLatency_ = false;

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "link/DevicePorts.h"
 #include "link/PollPump.h"
 #include "link/PosixSerialPort.h"
 #include "tests/link/PortContract.h"
@@ -43,15 +44,20 @@ TEST_F(PosixPortTest, CancelFromAnotherThreadEndsTheWaitAndHoldsUntilCleared) {
     EXPECT_EQ(pump.PumpUntil([] { return false; }, 10), WaitResult::TimedOut);
 }
 
+// The port and the availability test of the port setup alike.
 TEST(PosixPortOpen, ReportsTheDeviceThatCannotBeOpened) {
-    PosixSerialPort port;
-    PortCheck failure;
-    EXPECT_FALSE(port.Open("/dev/no-such-zolt-port", failure));
-    EXPECT_EQ(failure.Access, PortAccess::Missing);
-    EXPECT_EQ(failure.Error.find("/dev/no-such-zolt-port: "), 0u);
-    EXPECT_FALSE(port.IsOpen());
-    EXPECT_FALSE(port.Open("/dev/null", failure));
-    EXPECT_EQ(failure.Access, PortAccess::NotSerial);
+    const std::pair<const char*, PortAccess> rows[] = {
+        {"/dev/no-such-zolt-port", PortAccess::Missing},
+        {"/dev/null", PortAccess::NotSerial},
+        {"", PortAccess::Missing},
+    };
+    for (const auto& [device, access] : rows) {
+        PosixSerialPort port;
+        PortCheck failure;
+        EXPECT_FALSE(port.Open(device, failure));
+        EXPECT_EQ(failure.Access, access) << device;
+        EXPECT_EQ(PortAvailable(device).Access, access) << device;
+    }
 }
 
 }  // namespace
