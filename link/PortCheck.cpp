@@ -47,8 +47,7 @@ PortCheck CheckOf(const std::string& device, int err, const std::string& group) 
         return check;
     if (check.Access == PortAccess::InUse) {
         check.Error = device + ": in use";
-        check.Advice = device + " is in use by another program.\n" +
-                       "Close that program, then select 'Connect to Zolt' again.";
+        check.Advice = device + " is in use by another program.\nClose that program and try again.";
         return check;
     }
     check.Error = device + ": " + std::strerror(err);

@@ -45,7 +45,7 @@ TEST(LineSettings, AcceptsOnlyTheTwoUnitSettings) {
 TEST(PortCheck, SaysWhatToDoAboutPermissionAndAPortInUse) {
     const std::string inUse =
         "/dev/ttyUSB0 is in use by another program.\n"
-        "Close that program, then select 'Connect to Zolt' again.";
+        "Close that program and try again.";
     const struct {
         int err;
         const char* group;
