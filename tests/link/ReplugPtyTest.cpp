@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include "app/sim/UnitThread.h"
-#include "link/LinkTexts.h"
 #include "model/Program.h"
 #include "tests/files/TestFiles.h"
 #include "tests/link/PcSide.h"
@@ -29,12 +28,11 @@ TEST(ReplugPty, PulledOutMidReadEndsItSayingSoAndConnectFindsTheAdapterAgain) {
     ASSERT_TRUE(pc.link.Connect(stableName, 0).Ok());
     ASSERT_TRUE(pc.link.WaitForUnit(5000).Ok());
 
+    // What the message says and that the program stays are the link core's and zoltctl's tests.
     model::Program program;
     const auto start = std::chrono::steady_clock::now();
-    const comm::LinkResult read = pc.link.ReadProgram(program);
+    ASSERT_EQ(pc.link.ReadProgram(program).Result, comm::Outcome::PortFailed);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
-    EXPECT_EQ(read.Result, comm::Outcome::PortFailed);
-    EXPECT_EQ(read.Message.Text, comm::LineLostText(stableName) + "\n" + comm::texts::kLineLost);
 
     setup.HangupAfter = -1;
     adapter = std::make_unique<sim::UnitThread>(setup, false);
