@@ -4,12 +4,18 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/serial.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <tuple>
+
+#include "link/TtyClaim.h"
 
 namespace comm {
 namespace {
@@ -48,13 +54,13 @@ void SortSerialDevices(std::vector<std::string>& devices) {
               [](const std::string& a, const std::string& b) { return SortKey(a) < SortKey(b); });
 }
 
-std::vector<std::string> SystemSerialDevices() {
+std::vector<std::string> SystemSerialDevices(const std::string& devRoot) {
     std::vector<std::string> devices;
-    DIR* dir = ::opendir("/dev");
+    DIR* dir = ::opendir(devRoot.c_str());
     if (dir == nullptr)
         return devices;
     while (const dirent* entry = ::readdir(dir)) {
-        const std::string path = std::string("/dev/") + entry->d_name;
+        const std::string path = devRoot + "/" + entry->d_name;
         const int rank = std::get<0>(SortKey(path));
         if (rank == kFamilyCount)
             continue;
@@ -78,15 +84,26 @@ std::string DeviceForPort(int port, const std::vector<std::string>& devices,
     return devices[static_cast<std::size_t>(port) - 1];
 }
 
-bool PortAvailable(const std::string& device) {
+PortCheck PortAvailable(const std::string& device) {
     if (device.empty())
-        return false;
+        return CheckOf(device, ENOENT, "");
     const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool terminal = ::isatty(fd) != 0;
+    if (fd < 0) {
+        const int err = errno;
+        return CheckOf(device, err, DeviceGroup(device));
+    }
+    // A lock another program holds refuses this one; ours goes with the descriptor. The
+    // terminal's exclusive mark would outlast it, so the test leaves that alone.
+    int err = ::isatty(fd) != 0 ? 0 : ENOTTY;
+    if (err == 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0)
+        err = errno;
     ::close(fd);
-    return terminal;
+    return CheckOf(device, err, "");
+}
+
+std::string ResolvedPath(const std::string& path) {
+    char resolved[PATH_MAX];
+    return ::realpath(path.c_str(), resolved) != nullptr ? resolved : "";
 }
 
 }  // namespace comm

@@ -93,12 +93,15 @@ LinkResult LinkSession::Connect(const std::string& device, int commSpeed) {
         return Verdict(Outcome::NotReady, {"", texts::kPortNotSetUp, NoticeIcon::None});
     Reset();
     handler_.State().CommSpeed = commSpeed == 1 ? 1 : 0;
-    if (port_.IsOpen())
-        return {};
-    std::string error;
-    if (!port_.Open(device, error)) {
+    // Opened afresh each time: an adapter plugged in again may be another device by now, and a
+    // line that failed stays failed until it is closed.
+    port_.Close();
+    PortCheck failure;
+    if (!port_.Open(device, failure)) {
         handler_.SetState(CommStateWord::Err);
-        return Verdict(Outcome::PortFailed, {error, texts::kOpenError, NoticeIcon::Exclamation});
+        return Verdict(Outcome::PortFailed,
+                       {failure.Error, failure.Advice.empty() ? texts::kOpenError : failure.Advice,
+                        NoticeIcon::Exclamation});
     }
     return {};
 }
@@ -217,12 +220,10 @@ LinkResult LinkSession::Failure(Outcome outcome) {
     StopCommTimer();
     handler_.SetState(CommStateWord::Err);
     observer_.ModeChanged(texts::kNotConnected);
-    if (outcome == Outcome::PortFailed) {
-        const std::string error = port_.ErrorText();
-        return Verdict(outcome, {texts::kPortFailedTitle,
-                                 error.empty() ? texts::kNoAnswer : error + "\n" + texts::kNoAnswer,
-                                 NoticeIcon::Exclamation});
-    }
+    if (outcome == Outcome::PortFailed)
+        return Verdict(outcome,
+                       {texts::kPortFailedTitle, port_.ErrorText() + "\n" + texts::kLineLost,
+                        NoticeIcon::Exclamation});
     if (outcome == Outcome::BadReplies)
         return Verdict(outcome,
                        {texts::kBadRepliesTitle, texts::kBadReplies, NoticeIcon::Exclamation});

@@ -77,10 +77,12 @@ class LinkSession : public Serviced, private ReceiveHost {
     LinkSession& operator=(const LinkSession&) = delete;
 
     // --- Connection ---
-    // Resets the link and opens device (empty: no port chosen, "Comm port not set up" shown)
-    // unless the port is already open. commSpeed 1 asks a unit with the newer interface for
-    // 19200 baud; anything else is 0, 9600 baud. Nothing is sent: the unit identifies itself
-    // when powered up, and Service() does the rest. Returns Success once the port is open.
+    // Resets the link, closes the port and opens device (empty: no port chosen, "Comm port not
+    // set up" shown). A device that will not open shows why, as PortCheck tells it (in use,
+    // no permission) or "An error occurred while opening serial port.", titled with the error.
+    // commSpeed 1 asks a unit with the newer interface for 19200 baud; anything else is 0,
+    // 9600 baud. Nothing is sent: the unit identifies itself when powered up, and Service()
+    // does the rest. Returns Success once the port is open.
     LinkResult Connect(const std::string& device, int commSpeed);
     // Back to "none" at 9600 baud with zero bytes dropped; nothing is sent, the port stays open.
     // Also leaves run mode (the MCU is not told), and cancels a command still running.

@@ -85,6 +85,8 @@ constexpr const char* kNoAnswer =
     "The Zolt does not answer.\n"
     "Check the cable and the power, then select 'Reset Comm Port' and 'Connect to Zolt'.";
 constexpr const char* kPortFailedTitle = "Serial Port Error";
+constexpr const char* kLineLost =
+    "Plug the adapter in again or check the cable, then select 'Connect to Zolt'.";
 constexpr const char* kNoIdentification =
     "No unit has identified itself.\n"
     "Check the cable and apply power to the Zolt.";

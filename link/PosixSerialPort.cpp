@@ -7,7 +7,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
+
+#include "link/TtyClaim.h"
 
 namespace comm {
 namespace {
@@ -22,31 +23,33 @@ PosixSerialPort::~PosixSerialPort() {
     Close();
 }
 
-bool PosixSerialPort::Open(const std::string& device, std::string& error) {
+bool PosixSerialPort::Open(const std::string& device, PortCheck& failure) {
     Close();
     const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        error = device + ": " + std::strerror(errno);
+        const int err = errno;
+        failure = CheckOf(device, err, DeviceGroup(device));
         return false;
     }
     termios tio{};
-    if (::tcgetattr(fd, &tio) != 0) {
-        error = device + ": not a serial device (" + std::strerror(errno) + ")";
-        ::close(fd);
-        return false;
+    // Claimed before the line is touched: a line another program holds keeps its settings.
+    int err = ::tcgetattr(fd, &tio) == 0 ? ClaimLine(fd) : ENOTTY;
+    if (err == 0) {
+        ::cfmakeraw(&tio);
+        tio.c_cflag &= ~(PARENB | CSTOPB | CSIZE | CRTSCTS);
+        tio.c_cflag |= CS8 | CLOCAL | CREAD;
+        tio.c_iflag &= ~(IXON | IXOFF | IXANY);
+        // With VMIN 0 a read of an empty line returns 0, which looks like a hang-up; with VMIN
+        // 1 and O_NONBLOCK it says EAGAIN.
+        tio.c_cc[VMIN] = 1;
+        tio.c_cc[VTIME] = 0;
+        ::cfsetispeed(&tio, B9600);
+        ::cfsetospeed(&tio, B9600);
+        if (::tcsetattr(fd, TCSANOW, &tio) != 0)
+            err = errno;
     }
-    ::cfmakeraw(&tio);
-    tio.c_cflag &= ~(PARENB | CSTOPB | CSIZE | CRTSCTS);
-    tio.c_cflag |= CS8 | CLOCAL | CREAD;
-    tio.c_iflag &= ~(IXON | IXOFF | IXANY);
-    // With VMIN 0 a read of an empty line returns 0, which looks like a hang-up; with VMIN 1
-    // and O_NONBLOCK it says EAGAIN.
-    tio.c_cc[VMIN] = 1;
-    tio.c_cc[VTIME] = 0;
-    ::cfsetispeed(&tio, B9600);
-    ::cfsetospeed(&tio, B9600);
-    if (::tcsetattr(fd, TCSANOW, &tio) != 0) {
-        error = device + ": cannot set the line (" + std::strerror(errno) + ")";
+    if (err != 0) {
+        failure = CheckOf(device, err, "");
         ::close(fd);
         return false;
     }
@@ -55,15 +58,20 @@ bool PosixSerialPort::Open(const std::string& device, std::string& error) {
     device_ = device;
     error_.clear();
     pending_.clear();
+    lowLatency_ = RequestLowLatency(fd);
     return true;
 }
 
 void PosixSerialPort::Close() {
-    if (fd_ >= 0)
+    if (fd_ >= 0) {
+        Flush();
+        ReleaseLine(fd_);
         ::close(fd_);
+    }
     fd_ = -1;
     error_.clear();
     pending_.clear();
+    lowLatency_ = false;
 }
 
 bool PosixSerialPort::Configure(const LineSettings& settings) {
@@ -84,13 +92,12 @@ bool PosixSerialPort::Write(uint8_t byte) {
     if (fd_ < 0 || Failed())
         return false;
     pending_.push_back(byte);
-    Flush();
-    return !Failed();
+    return true;
 }
 
 void PosixSerialPort::Flush() {
     std::size_t sent = 0;
-    while (fd_ >= 0 && sent < pending_.size()) {
+    while (fd_ >= 0 && !Failed() && sent < pending_.size()) {
         const ssize_t n = ::write(fd_, pending_.data() + sent, pending_.size() - sent);
         if (n > 0) {
             sent += static_cast<std::size_t>(n);
@@ -100,7 +107,7 @@ void PosixSerialPort::Flush() {
             continue;
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
             break;
-        Fail("write", errno);
+        Fail();
         return;
     }
     pending_.erase(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(sent));
@@ -128,13 +135,14 @@ void PosixSerialPort::TakeReceived(std::vector<uint8_t>& bytes) {
             continue;
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
             return;
-        // A pseudo-terminal whose other side has gone reads EIO; a tty that hung up reads 0.
-        Fail("read", n == 0 ? EIO : errno);
+        // A pseudo-terminal whose other side has gone reads EIO; a tty that hung up (an adapter
+        // pulled out) reads 0.
+        Fail();
     }
 }
 
-void PosixSerialPort::Fail(const std::string& what, int err) {
-    error_ = device_ + ": " + what + " failed (" + std::strerror(err) + ")";
+void PosixSerialPort::Fail() {
+    error_ = LineLostText(device_);
 }
 
 }  // namespace comm

@@ -1,4 +1,6 @@
 // A serial port on a POSIX terminal device: a real tty, a USB adapter or a pseudo-terminal.
+// Written bytes wait in the port until it is asked what is queued, changes speed or closes, or
+// its pump waits: a request goes to the device in one piece, not in eight.
 #pragma once
 
 #include <cstdint>
@@ -16,7 +18,7 @@ class PosixSerialPort : public SerialPort {
     PosixSerialPort(const PosixSerialPort&) = delete;
     PosixSerialPort& operator=(const PosixSerialPort&) = delete;
 
-    bool Open(const std::string& device, std::string& error) override;
+    bool Open(const std::string& device, PortCheck& failure) override;
     void Close() override;
     bool IsOpen() const override { return fd_ >= 0; }
     bool Configure(const LineSettings& settings) override;
@@ -25,6 +27,7 @@ class PosixSerialPort : public SerialPort {
     void TakeReceived(std::vector<uint8_t>& bytes) override;
     bool Failed() const override { return !error_.empty(); }
     std::string ErrorText() const override { return error_; }
+    bool LowLatency() const override { return lowLatency_; }
 
     // The descriptor to wait on, -1 when closed.
     int Fd() const { return fd_; }
@@ -34,9 +37,10 @@ class PosixSerialPort : public SerialPort {
     void Flush();
 
   private:
-    void Fail(const std::string& what, int err);
+    void Fail();
 
     int fd_ = -1;
+    bool lowLatency_ = false;
     std::string device_;
     std::string error_;
     std::vector<uint8_t> pending_;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "link/LineSettings.h"
+#include "link/PortCheck.h"
 
 namespace comm {
 
@@ -16,8 +17,9 @@ class SerialPort {
   public:
     virtual ~SerialPort() = default;
 
-    // Opens the device at 9600,N,8,1. Returns false and fills error when it cannot be opened.
-    virtual bool Open(const std::string& device, std::string& error) = 0;
+    // Opens the device at 9600,N,8,1 as its only user, and asks its driver for low latency.
+    // Returns false and fills failure when it cannot be opened or another program holds it.
+    virtual bool Open(const std::string& device, PortCheck& failure) = 0;
     virtual void Close() = 0;
     virtual bool IsOpen() const = 0;
 
@@ -35,6 +37,9 @@ class SerialPort {
     // The port failed (device gone, unplugged adapter, hang-up): it stays failed until Close.
     virtual bool Failed() const = 0;
     virtual std::string ErrorText() const = 0;
+
+    // Whether the driver agreed to pass received bytes on at once; false where it cannot tell.
+    virtual bool LowLatency() const { return false; }
 };
 
 }  // namespace comm

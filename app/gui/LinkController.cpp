@@ -15,6 +15,7 @@
 #include "files/ProgramDiff.h"
 #include "link/DevicePorts.h"
 #include "link/LinkTexts.h"
+#include "link/PortTable.h"
 #include "link/qt/CommSetupDialog.h"
 #include "model/Program.h"
 #include "model/qt/ModelText.h"
@@ -61,9 +62,12 @@ LinkController::~LinkController() {
     Shutdown();
 }
 
-std::string LinkController::DeviceOfPort(int port) const {
-    const std::string override = settings_.Get(kCommSection, "Device" + std::to_string(port), "");
-    return comm::DeviceForPort(port, comm::SystemSerialDevices(), override);
+std::string LinkController::DeviceSetting(int port) const {
+    return settings_.Get(kCommSection, "Device" + std::to_string(port), "");
+}
+
+std::string LinkController::DeviceOfPort(int port, const std::string& setting) {
+    return comm::DeviceForPort(port, comm::SystemSerialDevices(), setting);
 }
 
 LinkController::StatusControls& LinkController::Status() {
@@ -84,7 +88,10 @@ void LinkController::Connect() {
     }
     session_.Reset();
     Message({"", comm::texts::kConnectPrompt, comm::NoticeIcon::None});
-    const std::string device = DeviceOfPort(chosen.CommPortNumber);
+    // The machine's devices are looked at afresh: an adapter plugged in again may have come
+    // back as another device.
+    const std::string device =
+        DeviceOfPort(chosen.CommPortNumber, DeviceSetting(chosen.CommPortNumber));
     if (device.empty()) {
         dialogs_.Tell(QCoreApplication::applicationName(),
                       QStringLiteral("Comm Port %1 is not available").arg(chosen.CommPortNumber),
@@ -100,12 +107,23 @@ void LinkController::Reset() {
 
 void LinkController::ChangePort() {
     const shell::StartupSettings current = shell::ReadStartupSettings(settings_);
+    comm::CommChoice choice{
+        std::max(0, current.CommPortNumber), current.CommSpeed == 1 ? 1 : 0, {}};
+    const comm::DeviceRoots roots;
+    const std::vector<comm::SerialDevice> devices = comm::ListSerialDevices(roots);
+    std::array<comm::PortChoices, 4> lists;
+    for (int port = 1; port <= 4; ++port) {
+        const auto n = static_cast<std::size_t>(port) - 1;
+        choice.Devices[n] = DeviceSetting(port);
+        lists[n] = comm::ChoicesFor(port, devices, choice.Devices[n], roots);
+    }
     comm::CommSetupDialog dialog(
-        {std::max(0, current.CommPortNumber), current.CommSpeed == 1 ? 1 : 0},
-        [this](int port) {
+        choice, lists,
+        [this](const comm::CommChoice& pending) {
             // OK closes the port first: the port chosen again must be free to be tested.
             session_.Close();
-            return comm::PortAvailable(DeviceOfPort(port));
+            return comm::PortAvailable(DeviceOfPort(
+                pending.Port, pending.Devices[static_cast<std::size_t>(pending.Port) - 1]));
         },
         [this](const QString& text) {
             dialogs_.Tell(QCoreApplication::applicationName(), text, MessageIcon::None);
@@ -115,8 +133,17 @@ void LinkController::ChangePort() {
         return;
     // A running connection ends; the user connects again on the new port.
     session_.Close();
-    settings_.Save(kCommSection, "Port", std::to_string(dialog.Choice().Port));
-    settings_.Save(kCommSection, "Speed", std::to_string(dialog.Choice().Speed));
+    const comm::CommChoice chosen = dialog.Choice();
+    settings_.Save(kCommSection, "Port", std::to_string(chosen.Port));
+    settings_.Save(kCommSection, "Speed", std::to_string(chosen.Speed));
+    for (int port = 1; port <= 4; ++port) {
+        const std::string& device = chosen.Devices[static_cast<std::size_t>(port) - 1];
+        const std::string key = "Device" + std::to_string(port);
+        if (device.empty())
+            settings_.Delete(kCommSection, key);
+        else
+            settings_.Save(kCommSection, key, device);
+    }
 }
 
 void LinkController::RunTransfer(const std::function<comm::LinkResult()>& transfer) {

@@ -86,8 +86,11 @@ class LinkController : public QObject, public comm::LinkObserver {
     // Asks the user to start the panel's "Send Data", then reads the panel from the CIM.
     void ReadPanels(const char* prompt,
                     comm::LinkResult (comm::LinkSession::*read)(model::Program&));
-    // The device of port 1..4 (the settings may name one), empty when there is none.
-    std::string DeviceOfPort(int port) const;
+    // The device of port 1..4 as setting names it (empty: the port-th device of the machine),
+    // empty when there is none.
+    static std::string DeviceOfPort(int port, const std::string& setting);
+    // The setting "Communications"/"DeviceN" of port 1..4.
+    std::string DeviceSetting(int port) const;
 
     // The window's status row: lblMode, lblXFerStat, prgXFerStat.
     struct StatusControls {

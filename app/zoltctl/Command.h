@@ -32,7 +32,10 @@ Command XrefCommand();
 // compare: the MCU's program against a file.
 Command CompareCommand();
 
-// connect, the transfers and run: the commands over the serial line.
+// connect, the transfers, run and ports: the commands over the serial line.
 const std::vector<Command>& LinkCommands();
+
+// ports: what Com 1..4 stand for on this machine.
+Command PortsCommand();
 
 }  // namespace zoltctl

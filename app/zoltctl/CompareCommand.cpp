@@ -34,7 +34,7 @@ int RunCompare(const std::vector<std::string>& given) {
     model::Program program;
     if (!LoadCompleteProgram(args[0], program))
         return kExitFileError;
-    ConsoleObserver observer(std::cout, false);
+    ConsoleObserver observer(std::cout, std::cerr, false);
     LinkConnection link(options, observer);
     if (const int connected = link.ConnectTo(comm::Unit::Mcu); connected != kExitOk)
         return connected;

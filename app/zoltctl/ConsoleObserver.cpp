@@ -39,7 +39,7 @@ void ConsoleObserver::Progress(int value) {
 
 void ConsoleObserver::Message(const comm::Notice& notice) {
     lastMessage_ = NoticeLine(notice);
-    out_ << lastMessage_ << std::endl;
+    (notice.Icon == comm::NoticeIcon::Exclamation ? warnings_ : out_) << lastMessage_ << std::endl;
 }
 
 void ConsoleObserver::Verdict(const comm::Notice& notice) {

@@ -1,5 +1,6 @@
-// What the link shows, printed: status and messages on standard output, progress as a
-// percentage, the traced rows of run mode.
+// What the link shows, printed: status and messages on standard output, warnings (a port that
+// will not open, a failed transfer) on standard error, progress as a percentage, the traced
+// rows of run mode.
 #pragma once
 
 #include <iosfwd>
@@ -12,8 +13,10 @@ namespace zoltctl {
 
 class ConsoleObserver : public comm::LinkObserver {
   public:
-    // answerYes: the answer to the link's Yes/No questions (there is no one to ask).
-    ConsoleObserver(std::ostream& out, bool answerYes) : out_(out), answerYes_(answerYes) {}
+    // answerYes: the answer to the link's Yes/No questions (there is no one to ask). Messages
+    // with the exclamation icon go to warnings.
+    ConsoleObserver(std::ostream& out, std::ostream& warnings, bool answerYes)
+        : out_(out), warnings_(warnings), answerYes_(answerYes) {}
 
     // The rows of lstPage the run trace points into.
     void SetTraceRows(std::vector<std::string> rows) { traceRows_ = std::move(rows); }
@@ -30,6 +33,7 @@ class ConsoleObserver : public comm::LinkObserver {
 
   private:
     std::ostream& out_;
+    std::ostream& warnings_;
     const bool answerYes_;
     std::string lastMode_;
     std::string transfer_;

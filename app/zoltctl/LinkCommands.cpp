@@ -44,7 +44,7 @@ int RunTransfer(const TransferCommand& command, const std::vector<std::string>& 
     } else {
         model::MakeNewProgram(program);
     }
-    ConsoleObserver observer(std::cout, false);
+    ConsoleObserver observer(std::cout, std::cerr, false);
     LinkConnection link(options, observer);
     if (const int connected = link.ConnectTo(command.Needs); connected != kExitOk)
         return connected;
@@ -127,7 +127,7 @@ int RunConnect(const std::vector<std::string>& given) {
         return UsageError("connect", error, kConnectUsage.c_str());
     if (!args.empty())
         return UsageError("connect", "takes no file", kConnectUsage.c_str());
-    ConsoleObserver observer(std::cout, false);
+    ConsoleObserver observer(std::cout, std::cerr, false);
     LinkConnection link(options, observer);
     const int connected = link.ConnectTo(std::nullopt);
     if (connected == kExitOk)
@@ -167,7 +167,7 @@ int RunRun(const std::vector<std::string>& given) {
     model::Program program;
     if (!LoadCompleteProgram(args[0], program))
         return kExitFileError;
-    ConsoleObserver observer(std::cout, yes);
+    ConsoleObserver observer(std::cout, std::cerr, yes);
     LinkConnection link(options, observer);
     if (const int connected = link.ConnectTo(comm::Unit::Mcu); connected != kExitOk)
         return connected;
@@ -211,6 +211,7 @@ const std::vector<Command>& LinkCommands() {
         all.push_back(
             {"run", "run the MCU's program and print the traced rows", kRunUsage.c_str(), RunRun});
         all.push_back(CompareCommand());
+        all.push_back(PortsCommand());
         return all;
     }();
     return commands;

@@ -8,7 +8,7 @@ namespace zoltctl {
 
 const char* const kLinkOptionsUsage =
     "  --port DEVICE|N   the serial device, or port 1..4 (the N-th serial device of this\n"
-    "                    machine); default port 1\n"
+    "                    machine, as zoltctl ports lists them); default port 1\n"
     "  --speed low|high  9600 baud, or ask the unit for 19200 baud (default low)\n"
     "  --wait SECONDS    how long to wait for the unit to identify itself (default 10)\n";
 

@@ -1,6 +1,11 @@
 // QSerialPort set to 8-N-1 without flow control, its failures kept until the port is closed.
 #include "link/qt/QtSerialPort.h"
 
+#include <cerrno>
+
+#include "link/DevicePorts.h"
+#include "link/TtyClaim.h"
+
 namespace comm {
 
 QtSerialPort::QtSerialPort(QObject* parent) : QObject(parent) {
@@ -9,16 +14,27 @@ QtSerialPort::QtSerialPort(QObject* parent) : QObject(parent) {
     connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialPort::OnError);
 }
 
-bool QtSerialPort::Open(const std::string& device, std::string& error) {
+bool QtSerialPort::Open(const std::string& device, PortCheck& failure) {
     Close();
     device_ = device;
     port_.setPortName(QString::fromStdString(device));
     if (!port_.open(QIODevice::ReadWrite)) {
-        error = device + ": " + port_.errorString().toStdString();
-        failed_ = false;
-        error_.clear();
+        // QSerialPort names a lock file another program holds, a line made exclusive and a
+        // device the user may not open all alike; the device itself tells which it is. One
+        // that opens refused only the lock file: another program holds the port.
+        failure = PortAvailable(device);
+        if (failure.Ok() && port_.error() == QSerialPort::PermissionError)
+            failure = CheckOf(device, EWOULDBLOCK, "");
+        else if (failure.Ok())
+            failure = {PortAccess::Failed, device + ": " + port_.errorString().toStdString(), ""};
         return false;
     }
+    if (const int err = ClaimLine(port_.handle()); err != 0) {
+        port_.close();
+        failure = CheckOf(device, err, "");
+        return false;
+    }
+    lowLatency_ = RequestLowLatency(port_.handle());
     port_.setDataBits(QSerialPort::Data8);
     port_.setParity(QSerialPort::NoParity);
     port_.setStopBits(QSerialPort::OneStop);
@@ -31,10 +47,12 @@ bool QtSerialPort::Open(const std::string& device, std::string& error) {
 }
 
 void QtSerialPort::Close() {
+    // QSerialPort takes back the line's exclusive mark itself; the lock goes with the handle.
     if (port_.isOpen())
         port_.close();
     failed_ = false;
     error_.clear();
+    lowLatency_ = false;
 }
 
 bool QtSerialPort::Configure(const LineSettings& settings) {
@@ -70,7 +88,11 @@ void QtSerialPort::OnError(QSerialPort::SerialPortError error) {
     if (!port_.isOpen())
         return;
     failed_ = true;
-    error_ = device_ + ": " + port_.errorString().toStdString();
+    // An adapter pulled out or a line hung up (QSerialPort reports the read or write that
+    // failed then, or the device gone): said as zoltctl's port says it.
+    const bool lineLost = error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
+                          error == QSerialPort::WriteError;
+    error_ = lineLost ? LineLostText(device_) : device_ + ": " + port_.errorString().toStdString();
     emit activity();
 }
 

@@ -1,4 +1,6 @@
-// The serial port of the window application: QSerialPort behind the link's port interface.
+// The serial port of the window application: QSerialPort behind the link's port interface,
+// claiming the line and asking for low latency as zoltctl's port does, so that each refuses a
+// line the other holds.
 #pragma once
 
 #include <QObject>
@@ -13,7 +15,7 @@ class QtSerialPort : public QObject, public SerialPort {
   public:
     explicit QtSerialPort(QObject* parent = nullptr);
 
-    bool Open(const std::string& device, std::string& error) override;
+    bool Open(const std::string& device, PortCheck& failure) override;
     void Close() override;
     bool IsOpen() const override { return port_.isOpen(); }
     bool Configure(const LineSettings& settings) override;
@@ -22,6 +24,7 @@ class QtSerialPort : public QObject, public SerialPort {
     void TakeReceived(std::vector<uint8_t>& bytes) override;
     bool Failed() const override { return failed_; }
     std::string ErrorText() const override { return error_; }
+    bool LowLatency() const override { return lowLatency_; }
 
   signals:
     // Bytes have arrived or gone out, or the port has failed: a wait should look again.
@@ -34,6 +37,7 @@ class QtSerialPort : public QObject, public SerialPort {
     std::string device_;  // as the caller named it; QSerialPort shortens /dev paths
     bool failed_ = false;
     std::string error_;
+    bool lowLatency_ = false;
 };
 
 }  // namespace comm

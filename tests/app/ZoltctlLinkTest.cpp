@@ -1,6 +1,7 @@
 // zoltctl's link commands run as a user runs them, against zolt-sim on a pseudo-terminal: one
-// send and read round trip, a line that drops, the exit statuses and run's traced rows. The
-// protocol itself is the in-memory link tests' business.
+// send and read round trip, a line that drops, a port held by another program, the exit
+// statuses, run's traced rows and the table of ports. The protocol itself is the in-memory link
+// tests' business.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -8,6 +9,8 @@
 
 #include "files/ProgramFile.h"
 #include "link/LineAddress.h"
+#include "link/PortTable.h"
+#include "link/PosixSerialPort.h"
 #include "model/ProgramChecksum.h"
 #include "tests/app/ZoltctlRun.h"
 #include "tests/files/TestFiles.h"
@@ -77,16 +80,25 @@ TEST_F(ZoltctlLink, LineDroppedMidReadEndsInBoundedTimeWithAMessageAndNoFile) {
     const Outcome read = Zoltctl("read " + scratch.File("never.zlp") + Port(sim));
     EXPECT_EQ(read.status, 1);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
-    EXPECT_FALSE(read.out.empty() && read.err.empty()) << "says why";
+    EXPECT_NE(read.err.find(comm::LineLostText(sim.Device())), std::string::npos) << read.err;
     EXPECT_EQ(testfiles::ReadBytes(scratch.File("never.zlp")), "");
 }
 
-TEST_F(ZoltctlLink, RefusesTheWrongUnitASilentLineAndBadOptions) {
+TEST_F(ZoltctlLink, RefusesTheWrongUnitAPortInUseASilentLineAndBadOptions) {
     const std::string file = Write(testsupport::FullProgram(), "full.zlp");
     SimProcess cim({"--unit", "cim"});
     const Outcome wrong = Zoltctl("send " + file + Port(cim));
     EXPECT_EQ(wrong.status, 1);
     EXPECT_NE(wrong.err.find("needs the MCU"), std::string::npos) << wrong.err;
+
+    comm::PosixSerialPort holder;
+    comm::PortCheck failure;
+    ASSERT_TRUE(holder.Open(cim.Device(), failure));
+    const Outcome held = Zoltctl("connect" + Port(cim));
+    EXPECT_EQ(held.status, 1);
+    EXPECT_NE(held.err.find(cim.Device() + " is in use by another program."), std::string::npos)
+        << held.err;
+    holder.Close();
 
     SimProcess mute({"--power-up-delay", "60000"});
     EXPECT_EQ(Zoltctl("connect --wait 1" + Port(mute)).status, 1);
@@ -126,6 +138,26 @@ TEST_F(ZoltctlLink, CompareTellsWhetherTheMcuHoldsTheFile) {
     EXPECT_NE(differ.out.find("Page A, line 1\n-     1          Wait 3.00 Seconds\n"),
               std::string::npos)
         << differ.out;
+}
+
+// The table is the core's, label for label, in both forms.
+TEST(ZoltctlPorts, PrintsEachComPortAsTheCoreNamesIt) {
+    const comm::DeviceRoots roots;
+    const std::vector<comm::SerialDevice> devices = comm::ListSerialDevices(roots);
+    const Outcome table = Zoltctl("ports"), json = Zoltctl("ports --json");
+    EXPECT_EQ(table.status, 0);
+    EXPECT_EQ(json.status, 0);
+    for (int port = 1; port <= 4; ++port) {
+        const std::string label = comm::DescribePort(port, devices, "", roots).Label;
+        EXPECT_NE(table.out.find("Com " + std::to_string(port) + "  " + label + "\n"),
+                  std::string::npos)
+            << table.out;
+        EXPECT_NE(json.out.find("\"label\": \"" + label + "\""), std::string::npos) << json.out;
+    }
+    std::size_t rows = 0;
+    for (std::size_t at = 0; (at = json.out.find("{\"port\": ", at)) != std::string::npos; ++at)
+        ++rows;
+    EXPECT_EQ(rows, std::max<std::size_t>(4, devices.size()));
 }
 
 }  // namespace

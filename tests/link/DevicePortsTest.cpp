@@ -1,4 +1,6 @@
-// Port numbers to devices, and the line-settings texts.
+// Port numbers to devices, what a port that will not open says, and the line-settings texts.
+#include <cerrno>
+
 #include <gtest/gtest.h>
 
 #include "link/DevicePorts.h"
@@ -38,10 +40,36 @@ TEST(LineSettings, AcceptsOnlyTheTwoUnitSettings) {
     }
 }
 
-TEST(PortAvailable, OnlyTerminalsThatOpen) {
-    EXPECT_FALSE(PortAvailable(""));
-    EXPECT_FALSE(PortAvailable("/dev/no-such-zolt-port"));
-    EXPECT_FALSE(PortAvailable("/dev/null")) << "not a terminal";
+// The reasons the user can mend are told apart and say what to do; the others leave that to
+// "An error occurred while opening serial port.".
+TEST(PortCheck, SaysWhatToDoAboutPermissionAndAPortInUse) {
+    const std::string inUse =
+        "/dev/ttyUSB0 is in use by another program.\n"
+        "Close that program and try again.";
+    const struct {
+        int err;
+        const char* group;
+        PortAccess access;
+        std::string advice;
+    } rows[] = {
+        {EACCES, "dialout", PortAccess::Denied,
+         "You may not open /dev/ttyUSB0: it belongs to the group 'dialout'.\nJoin that group "
+         "with 'sudo usermod -aG dialout $USER', then log out and log in again."},
+        {EACCES, "root", PortAccess::Denied,
+         "You may not open /dev/ttyUSB0.\nAsk the administrator for read and write access to it."},
+        {EBUSY, "", PortAccess::InUse, inUse},
+        {EWOULDBLOCK, "", PortAccess::InUse, inUse},
+        {ENXIO, "", PortAccess::Missing, ""},
+        {ENOTTY, "", PortAccess::NotSerial, ""},
+        {EIO, "", PortAccess::Failed, ""},
+        {0, "", PortAccess::Usable, ""},
+    };
+    for (const auto& row : rows) {
+        const PortCheck check = CheckOf("/dev/ttyUSB0", row.err, row.group);
+        EXPECT_EQ(check.Access, row.access) << row.err;
+        EXPECT_EQ(check.Advice, row.advice) << row.err;
+    }
+    EXPECT_EQ(CheckOf("/dev/ttyUSB0", EACCES, "").Error, "/dev/ttyUSB0: Permission denied");
 }
 
 }  // namespace

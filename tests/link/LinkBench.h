@@ -64,9 +64,9 @@ class LinkBench : public comm::Clock, public comm::EventPump, public comm::Seria
     void Cancel() override { cancelled_ = true; }
     void ClearCancel() override { cancelled_ = false; }
 
-    bool Open(const std::string&, std::string& error) override {
-        error = OpenError;
-        open_ = error.empty();
+    bool Open(const std::string&, comm::PortCheck& failure) override {
+        failure = OpenFailure;
+        open_ = failure.Ok();
         failed_ = false;
         baud_ = 9600;
         if (open_)
@@ -127,8 +127,8 @@ class LinkBench : public comm::Clock, public comm::EventPump, public comm::Seria
     // Called with what the unit answers a byte with, as it goes on the line: noise on the line
     // changes it here.
     std::function<void(std::vector<sim::WireByte>&)> OnAnswer;
-    // Open fails with this text when set.
-    std::string OpenError;
+    // Open fails with this when it is not Usable.
+    comm::PortCheck OpenFailure;
 
     sim::UnitEmulator unit;
     RecordingObserver seen;

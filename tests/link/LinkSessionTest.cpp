@@ -2,6 +2,7 @@
 // transfers, run mode, and units that garble, fall silent or drop the line.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <memory>
 #include <random>
 #include <tuple>
@@ -100,12 +101,15 @@ TEST(LinkConnect, SaysWhyNoUnitCame) {
 
     LinkBench bench(UnitOf(UnitKind::Mcu));
     EXPECT_EQ(bench.link.Connect("", 0).Message.Text, t::kPortNotSetUp);
-    bench.OpenError = "Error 16";
+    bench.OpenFailure = comm::CheckOf("memory", EIO, "");
     const comm::LinkResult failed = bench.link.Connect("memory", 0);
     EXPECT_EQ(failed.Result, Outcome::PortFailed);
     EXPECT_EQ(failed.Message.Title + "|" + failed.Message.Text,
-              std::string("Error 16|") + t::kOpenError);
+              std::string("memory: Input/output error|") + t::kOpenError);
     EXPECT_EQ(bench.link.WaitForUnit(1000).Result, Outcome::NotReady);
+    // A reason the user can mend is said instead.
+    bench.OpenFailure = comm::CheckOf("memory", EBUSY, "");
+    EXPECT_EQ(bench.link.Connect("memory", 0).Message.Text, bench.OpenFailure.Advice);
 }
 
 TEST_F(LinkTest, SendStoresTheChecksumFirstThenSendsTheLinesAndReadsRegister100Back) {
@@ -197,7 +201,8 @@ TEST_F(LinkTest, UnitLostMidTransferEndsItAndLeavesTheProgramAsItWas) {
         const std::size_t written = bench.Written().size();
         const comm::LinkResult result = (bench.link.*transfer)(program);
         EXPECT_EQ(result.Result, hangup ? Outcome::PortFailed : Outcome::NoAnswer);
-        EXPECT_NE(result.Message.Text.find(t::kNoAnswer), std::string::npos);
+        EXPECT_NE(result.Message.Text.find(hangup ? t::kLineLost : t::kNoAnswer),
+                  std::string::npos);
         EXPECT_EQ(bench.Written().size() - written, requests * 8);
         EXPECT_TRUE(AsItWas());
         EXPECT_EQ(bench.seen.Replaced + bench.seen.PanelReads, 0);

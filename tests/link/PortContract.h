@@ -1,5 +1,6 @@
 // What every serial port and its pump must do on a real line: carry every byte value both
-// ways, fire the link's timers while waiting, time out, and end a wait when the far side goes.
+// ways, fire the link's timers while waiting, time out, end a wait when the far side goes, hold
+// the line against other programs and say why one that is refused cannot be opened.
 // Each port's test file instantiates it with its port and pump, on a pseudo-terminal whose
 // master side plays the unit's end of the line, and a stand-in link that only collects bytes
 // and fires one timer.
@@ -7,7 +8,10 @@
 
 #include <poll.h>
 #include <pty.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <chrono>
 #include <optional>
@@ -17,8 +21,11 @@
 
 #include <gtest/gtest.h>
 
+#include "link/DevicePorts.h"
 #include "link/EventPump.h"
+#include "link/PosixSerialPort.h"
 #include "link/SerialPort.h"
+#include "link/TtyClaim.h"
 
 namespace comm {
 
@@ -72,8 +79,8 @@ class PortOnPty : public ::testing::Test {
     void SetUp() override {
         if (pty.device.empty())
             GTEST_SKIP() << "no pseudo-terminal available";
-        std::string error;
-        ASSERT_TRUE(port.Open(pty.device, error)) << error;
+        PortCheck failure;
+        ASSERT_TRUE(port.Open(pty.device, failure)) << failure.Error;
     }
     Pty pty;
     typename Kind::Port port;
@@ -125,12 +132,51 @@ TYPED_TEST_P(PortContract, FarSideClosingFailsThePortAndEndsTheWait) {
     EXPECT_EQ(this->pump.PumpUntil([] { return false; }, 5000), WaitResult::PortFailed);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
     EXPECT_TRUE(this->port.Failed());
-    EXPECT_NE(this->port.ErrorText().find(this->pty.device), std::string::npos);
+    EXPECT_EQ(this->port.ErrorText(), LineLostText(this->pty.device));
     EXPECT_FALSE(this->port.Write(1));
 }
 
+// A pseudo-terminal has no low-latency setting: the port asks, is refused, and works on.
+TYPED_TEST_P(PortContract, OpensALineThatRefusesLowLatency) {
+    EXPECT_TRUE(this->port.IsOpen());
+    EXPECT_FALSE(this->port.LowLatency());
+}
+
+// Neither zoltctl's port nor a second port of the kind opens a line this one holds, even as
+// root; once it is closed the line is free.
+TYPED_TEST_P(PortContract, HoldsTheLineAgainstOtherProgramsUntilClosed) {
+    const std::string& device = this->pty.device;
+    const std::string inUse = CheckOf(device, EBUSY, "").Advice;
+    PosixSerialPort other;
+    typename TypeParam::Port same;
+    PortCheck failure;
+    EXPECT_FALSE(other.Open(device, failure));
+    EXPECT_EQ(failure.Advice, inUse);
+    failure = {};
+    EXPECT_FALSE(same.Open(device, failure));
+    EXPECT_EQ(failure.Advice, inUse);
+    EXPECT_EQ(PortAvailable(device).Access, PortAccess::InUse);
+    this->port.Close();
+    EXPECT_TRUE(other.Open(device, failure)) << failure.Error;
+}
+
+// A device the user may not open says which group to join (a pseudo-terminal's is "tty").
+TYPED_TEST_P(PortContract, RefusedPermissionSaysWhichGroupToJoin) {
+    this->port.Close();
+    ASSERT_EQ(::chmod(this->pty.device.c_str(), 0), 0);
+    PortCheck failure;
+    if (this->port.Open(this->pty.device, failure))
+        GTEST_SKIP() << "running as root: the device cannot be denied";
+    EXPECT_EQ(failure.Access, PortAccess::Denied);
+    EXPECT_EQ(failure.Advice,
+              CheckOf(this->pty.device, EACCES, DeviceGroup(this->pty.device)).Advice);
+    EXPECT_NE(failure.Advice.find("usermod -aG"), std::string::npos) << failure.Advice;
+}
+
 REGISTER_TYPED_TEST_SUITE_P(PortContract, CarriesEveryByteValueBothWaysUntouched,
-                            WaitsFireLinkTimersAndTimeOut,
-                            FarSideClosingFailsThePortAndEndsTheWait);
+                            WaitsFireLinkTimersAndTimeOut, FarSideClosingFailsThePortAndEndsTheWait,
+                            OpensALineThatRefusesLowLatency,
+                            HoldsTheLineAgainstOtherProgramsUntilClosed,
+                            RefusedPermissionSaysWhichGroupToJoin);
 
 }  // namespace comm

@@ -1,6 +1,5 @@
 // The POSIX port and the poll pump on a pseudo-terminal: the speed change, a cancel from
 // Ctrl+C (another thread or a signal), a device that is no terminal.
-#include <fcntl.h>
 #include <termios.h>
 
 #include <chrono>
@@ -8,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "link/DevicePorts.h"
 #include "link/PollPump.h"
 #include "link/PosixSerialPort.h"
 #include "tests/link/PortContract.h"
@@ -23,9 +23,8 @@ using PosixPortTest = PortOnPty<PosixPort>;
 TEST_F(PosixPortTest, ChangesSpeedAndKeepsTheLineRaw) {
     ASSERT_TRUE(port.Configure(LineSettings{19200}));
     termios tio{};
-    const int fd = ::open(pty.device.c_str(), O_RDWR | O_NOCTTY);
-    ASSERT_EQ(::tcgetattr(fd, &tio), 0);
-    ::close(fd);
+    // The master side reads the line settings of the terminal the port holds.
+    ASSERT_EQ(::tcgetattr(pty.master, &tio), 0);
     EXPECT_EQ(::cfgetospeed(&tio), speed_t(B19200));
     EXPECT_EQ(tio.c_cflag & (CSIZE | PARENB), tcflag_t(CS8));
     EXPECT_EQ(tio.c_lflag & (ICANON | ECHO), 0u);
@@ -45,13 +44,20 @@ TEST_F(PosixPortTest, CancelFromAnotherThreadEndsTheWaitAndHoldsUntilCleared) {
     EXPECT_EQ(pump.PumpUntil([] { return false; }, 10), WaitResult::TimedOut);
 }
 
+// The port and the availability test of the port setup alike.
 TEST(PosixPortOpen, ReportsTheDeviceThatCannotBeOpened) {
-    PosixSerialPort port;
-    std::string error;
-    EXPECT_FALSE(port.Open("/dev/no-such-zolt-port", error));
-    EXPECT_NE(error.find("/dev/no-such-zolt-port"), std::string::npos);
-    EXPECT_FALSE(port.IsOpen());
-    EXPECT_FALSE(port.Open("/dev/null", error)) << "not a terminal";
+    const std::pair<const char*, PortAccess> rows[] = {
+        {"/dev/no-such-zolt-port", PortAccess::Missing},
+        {"/dev/null", PortAccess::NotSerial},
+        {"", PortAccess::Missing},
+    };
+    for (const auto& [device, access] : rows) {
+        PosixSerialPort port;
+        PortCheck failure;
+        EXPECT_FALSE(port.Open(device, failure));
+        EXPECT_EQ(failure.Access, access) << device;
+        EXPECT_EQ(PortAvailable(device).Access, access) << device;
+    }
 }
 
 }  // namespace

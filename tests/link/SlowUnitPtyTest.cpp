@@ -3,20 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "app/sim/UnitThread.h"
-#include "link/LinkSession.h"
-#include "link/PollPump.h"
-#include "link/PosixSerialPort.h"
+#include "tests/link/PcSide.h"
 
 namespace {
-
-// The PC's side of the line, as zoltctl puts it together.
-struct PcSide {
-    comm::PosixSerialPort port;
-    comm::SteadyClock clock;
-    comm::LinkObserver observer;
-    comm::LinkSession link{port, clock, pump, observer};
-    comm::PollPump pump{port, clock, link};
-};
 
 TEST(SlowUnitPty, FirstLineIsAskedForTwiceAndTheNextOnceEachWithTheirOwnData) {
     sim::UnitSetup setup;
@@ -27,7 +16,7 @@ TEST(SlowUnitPty, FirstLineIsAskedForTwiceAndTheNextOnceEachWithTheirOwnData) {
         setup.Memory[offset] = {uint8_t(10 + offset), 20, 30, 40};
     sim::UnitThread unit(setup, false);
     ASSERT_EQ(unit.Error(), "");
-    PcSide pc;
+    linktest::PcSide pc;
     ASSERT_TRUE(pc.link.Connect(unit.DevicePath(), 0).Ok());
     ASSERT_TRUE(pc.link.WaitForUnit(5000).Ok());
 

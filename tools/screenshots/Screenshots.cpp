@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPixmap>
@@ -30,6 +31,8 @@
 #include "hardware/qt/IONamesDialog.h"
 #include "hardware/qt/IOSetupDialog.h"
 #include "hardware/qt/InputSpeedDialog.h"
+#include "link/PortTable.h"
+#include "link/qt/CommSetupDialog.h"
 #include "model/HardwareConfig.h"
 #include "model/Program.h"
 #include "model/ProgramChecksum.h"
@@ -252,5 +255,50 @@ int main(int argc, char** argv) {
     else
         ok = false;
     window.Link().Shutdown();
+
+    {
+        // The port choice on a machine with two USB adapters; a pseudo-terminal plays the FTDI
+        // one, which Com 1 is set to by its stable name.
+        sim::UnitThread adapter(sim::UnitSetup{}, false);
+        const QTemporaryDir machine;
+        const QString dev = machine.filePath("dev"), sys = machine.filePath("sys");
+        const QString hub = sys + "/devices/pci0000:00/0000:00:14.0/usb1";
+        const auto attributes = [](const QString& dir, const QStringList& pairs) {
+            QDir().mkpath(dir);
+            for (int i = 0; i + 1 < pairs.size(); i += 2) {
+                QFile file(dir + "/" + pairs[i]);
+                file.open(QIODevice::WriteOnly);
+                file.write(pairs[i + 1].toUtf8() + "\n");
+            }
+        };
+        attributes(hub + "/1-2", {"product", "FT232R USB UART", "manufacturer", "FTDI", "idVendor",
+                                  "0403", "idProduct", "6001", "serial", "A10K5ZQ2"});
+        attributes(hub + "/1-3", {"product", "CP2102 USB to UART Bridge Controller", "manufacturer",
+                                  "Silicon Labs", "idVendor", "10c4", "idProduct", "ea60"});
+        QDir().mkpath(dev + "/serial/by-id");
+        for (const QString& tty : {QStringLiteral("ttyUSB0"), QStringLiteral("ttyUSB1")}) {
+            const QString usb = tty == "ttyUSB0" ? "1-2" : "1-3";
+            QDir().mkpath(hub + "/" + usb + "/" + usb + ":1.0/" + tty);
+            QDir().mkpath(sys + "/class/tty/" + tty);
+            QFile::link(hub + "/" + usb + "/" + usb + ":1.0/" + tty,
+                        sys + "/class/tty/" + tty + "/device");
+        }
+        QFile::link(QString::fromStdString(adapter.DevicePath()), dev + "/ttyUSB0");
+        QFile(dev + "/ttyUSB1").open(QIODevice::WriteOnly);
+        const QString stable = dev + "/serial/by-id/usb-FTDI_FT232R_USB_UART_A10K5ZQ2-if00-port0";
+        QFile::link(dev + "/ttyUSB0", stable);
+
+        const comm::DeviceRoots roots{dev.toStdString(), sys.toStdString()};
+        const std::vector<comm::SerialDevice> devices = comm::ListSerialDevices(roots);
+        std::array<comm::PortChoices, 4> lists;
+        for (int port = 1; port <= 4; ++port)
+            lists[static_cast<std::size_t>(port) - 1] =
+                comm::ChoicesFor(port, devices, port == 1 ? stable.toStdString() : "", roots);
+        comm::CommSetupDialog dialog(
+            {1, 1, {}}, lists, [](const comm::CommChoice&) { return comm::PortCheck{}; },
+            [](const QString&) {}, &window);
+        dialog.show();
+        ok = Save(dialog, folder, "comm-port.png") && ok;
+    }
     return ok ? 0 : 1;
 }

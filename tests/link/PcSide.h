@@ -1,0 +1,18 @@
+// The PC's side of a line to a unit on a pseudo-terminal, as zoltctl puts it together.
+#pragma once
+
+#include "link/LinkSession.h"
+#include "link/PollPump.h"
+#include "link/PosixSerialPort.h"
+
+namespace linktest {
+
+struct PcSide {
+    comm::PosixSerialPort port;
+    comm::SteadyClock clock;
+    comm::LinkObserver observer;
+    comm::LinkSession link{port, clock, pump, observer};
+    comm::PollPump pump{port, clock, link};
+};
+
+}  // namespace linktest
