@@ -87,9 +87,10 @@ void CheckAnalog(const LineContext& ctx, const PgmRecord& r, std::vector<LineErr
         e.push_back({32, ""});
 }
 
-// The percentage a byte holds: BCD below kAnalogFull, 100 for kAnalogFull.
+// The percentage a byte holds: BCD below kAnalogFull, 100 from kAnalogFull on (a byte above it
+// asks for more than an output gives).
 int PercentOf(int byte) {
-    return byte < kAnalogFull ? (byte >> 4) * 10 + (byte & 0x0F) : byte - (kAnalogFull - 100);
+    return byte < kAnalogFull ? (byte >> 4) * 10 + (byte & 0x0F) : 100;
 }
 
 // Sets the output to `percent`, held within 0..100.

@@ -6,6 +6,7 @@
 #include <array>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -43,38 +44,19 @@ inline void PutLines(model::Program& program, const std::vector<std::vector<Code
 // The events, those of pages after the first `pages` left out, lines only when they change.
 inline std::string Compact(const std::vector<simulator::Event>& events, std::size_t pages) {
     using K = simulator::Event::Kind;
+    static const char* const kWords[] = {"out", "ana", "tmr", "ctr", "stop", ""};  // by Kind
     std::array<int, model::kPageCount> last{};
     std::string trace;
     for (const simulator::Event& e : events) {
-        const std::string page(1, model::PageLetter(e.N - 1));
-        const bool shown = static_cast<std::size_t>(e.N) <= pages;
-        std::string item;
-        switch (e.What) {
-            case K::Line:
-                if (!shown || last[e.N - 1] == e.Value)
-                    continue;
-                last[e.N - 1] = e.Value;
-                item = page + std::to_string(e.Value);
-                break;
-            case K::Stop:
-                if (!shown)
-                    continue;
-                item = "stop" + page + std::to_string(e.Value);
-                break;
-            case K::Output:
-                item = "out" + std::to_string(e.N) + "=" + std::to_string(e.Value);
-                break;
-            case K::Analog:
-                item = "ana" + std::to_string(e.N) + "=" + std::to_string(e.Value);
-                break;
-            case K::Timer:
-                item = "tmr" + std::to_string(e.N) + "=" + std::to_string(e.Value);
-                break;
-            case K::Counter:
-                item = "ctr" + std::to_string(e.N) + "=" + std::to_string(e.Value);
-                break;
-        }
-        trace += (trace.empty() ? "" : " ") + std::to_string(e.Centis) + ":" + item;
+        const bool ofAPage = e.What == K::Stop || e.What == K::Line;
+        if (ofAPage && static_cast<std::size_t>(e.N) > pages)
+            continue;
+        if (e.What == K::Line && std::exchange(last[e.N - 1], e.Value) == e.Value)
+            continue;
+        const std::string what =
+            ofAPage ? std::string(1, model::PageLetter(e.N - 1)) : std::to_string(e.N) + "=";
+        trace += (trace.empty() ? "" : " ") + std::to_string(e.Centis) + ":" +
+                 kWords[static_cast<int>(e.What)] + what + std::to_string(e.Value);
     }
     return trace;
 }
