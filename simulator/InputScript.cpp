@@ -12,7 +12,8 @@ namespace {
 
 constexpr int kLastInput = 100;
 constexpr long kMostCentivolts = 1020;
-// Seconds a run or a change may name: enough for a year of steps, within a long.
+// Digits of the whole seconds a time may have: over three years, in hundredths well within a
+// long.
 constexpr std::size_t kMostWholeDigits = 8;
 
 bool AllDigits(const std::string& text) {

@@ -10,7 +10,8 @@
 //   for (const simulator::Event& e : sim.TakeEvents()) ...
 //
 // Pages are numbered 1..6 (A..F), timers and counters 1..8, inputs and outputs by their I/O
-// numbers 0..100; other numbers throw std::out_of_range. Times are hundredths of a second.
+// numbers 0..100: asking about another number throws std::out_of_range, setting an input of
+// another number does nothing. Times are hundredths of a second.
 #pragma once
 
 #include <string>
