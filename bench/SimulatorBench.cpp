@@ -44,8 +44,8 @@ void RunAFullProgramForAnHour(benchmark::State& state) {
             running += sim.PageState(page) == simulator::PageRun::Running ? 1 : 0;
     }
     state.counters["pages running"] = running;
-    state.counters["events"] = benchmark::Counter(static_cast<double>(events),
-                                                  benchmark::Counter::kAvgIterations);
+    state.counters["events"] =
+        benchmark::Counter(static_cast<double>(events), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(RunAFullProgramForAnHour)->Unit(benchmark::kMillisecond);
 
