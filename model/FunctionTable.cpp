@@ -1,7 +1,10 @@
 // Lookup of a function code in the families' tables.
 #include "model/FunctionTable.h"
 
+#include <algorithm>
+
 #include "model/functions/Families.h"
+#include "model/functions/LineRules.h"
 
 namespace model {
 
@@ -20,7 +23,12 @@ const FunctionInfo kUnknown{-1,
                             FunctionGroup::Unknown,
                             DescribeUnknown,
                             CheckUnknown,
+                            rules::RunUnreadable,
                             {{Param::Unused, Param::Unused, Param::Unused}}};
+
+// Not installed (20, 30), the wrong kind of input or output (21, 22, 24, 31), no module (50,
+// 60), a timer or counter beyond 8 (51, 61).
+constexpr int kFaultsThatStopTheRun[] = {20, 21, 22, 24, 30, 31, 50, 51, 60, 61};
 
 const std::vector<const std::vector<FunctionInfo>*>& AllFamilies() {
     static const std::vector<const std::vector<FunctionInfo>*> families{
@@ -68,6 +76,11 @@ std::vector<const FunctionInfo*> FunctionsOf(FunctionGroup group) {
         }
     }
     return functions;
+}
+
+bool StopsTheRun(const LineError& error) {
+    return std::find(std::begin(kFaultsThatStopTheRun), std::end(kFaultsThatStopTheRun),
+                     error.Number) != std::end(kFaultsThatStopTheRun);
 }
 
 }  // namespace model

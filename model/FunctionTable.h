@@ -10,6 +10,7 @@
 
 namespace model {
 
+class Machine;
 class Program;
 
 // The editor's toolbar groups, in toolbar order.
@@ -106,20 +107,25 @@ struct LineContext {
 
 using DescribeFn = std::string (*)(const Program&, const PgmRecord&);
 using CheckFn = void (*)(const LineContext&, const PgmRecord&, std::vector<LineError>&);
+// What the line does when the controller runs it. A line whose checks report a problem that
+// StopsTheRun finds is never run: its page stops on it instead.
+using ExecuteFn = void (*)(Machine&, const PgmRecord&);
 
 // FunctionInfo::Operation of a function that the code alone selects, and of the entry that
 // covers every P2 no other entry of its code names.
 constexpr int kNoOperation = -1;
 constexpr int kOtherOperation = -2;
 
-// A family of function codes that share a text, checks and the meaning of their bytes. A code
-// whose P2 selects an operation has one entry per operation, and one for any other P2.
+// A family of function codes that share a text, checks, execution and the meaning of their
+// bytes. A code whose P2 selects an operation has one entry per operation, and one for any
+// other P2.
 struct FunctionInfo {
     int FirstCode;
     int LastCode;
     FunctionGroup Group;
     DescribeFn Describe;
     CheckFn Check;
+    ExecuteFn Execute;
     LineFields Fields;
     int Operation = kNoOperation;
 };
@@ -130,5 +136,11 @@ const FunctionInfo& LookupFunction(int f, int p2);
 
 // Every entry of a group that names one function or operation, in table order.
 std::vector<const FunctionInfo*> FunctionsOf(FunctionGroup group);
+
+// Whether the controller cannot run a line with this problem: an input or output that is not
+// fitted or of the wrong kind, a missing module, a timer or counter beyond 8. It runs lines
+// whose times, counts and levels are beyond their limits, and a jump beyond the page stops it
+// only when taken.
+bool StopsTheRun(const LineError& error);
 
 }  // namespace model

@@ -25,21 +25,27 @@ LineImage ImageOfProgram(const model::Program& program) {
     return image;
 }
 
-std::string LoadImage(const std::string& path, LineImage& image) {
-    model::Program program;
-    const files::LoadReport report = files::LoadProgram(program, path);
-    if (!report.Complete)
-        return report.Message(path);
-    image = ImageOfProgram(program);
-    return "";
-}
-
-std::string SaveImage(const std::string& path, const LineImage& image) {
+model::Program ProgramOfImage(const LineImage& image) {
     model::Program program;
     for (int r = 0; r < model::kRecordCount; ++r) {
         for (int i = 0; i < 4; ++i)
             program.PgmData[r].Code[i] = image[r][i];
     }
+    return program;
+}
+
+std::string LoadMemory(const std::string& path, UnitSetup& setup) {
+    model::Program program;
+    const files::LoadReport report = files::LoadProgram(program, path);
+    if (!report.Complete)
+        return report.Message(path);
+    setup.Memory = ImageOfProgram(program);
+    setup.TimerSettings = program.Tmr;
+    return "";
+}
+
+std::string SaveImage(const std::string& path, const LineImage& image) {
+    model::Program program = ProgramOfImage(image);
     const std::string error = files::SaveProgram(program, path);
     return error.empty() ? "" : path + ": " + error;
 }

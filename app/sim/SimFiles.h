@@ -16,8 +16,12 @@ namespace sim {
 // The code bytes of every record of program, each cut to 0..255.
 LineImage ImageOfProgram(const model::Program& program);
 
-// Reads a program file into image. Returns an error text, empty on success.
-std::string LoadImage(const std::string& path, LineImage& image);
+// The program whose records hold image's code bytes; names and panels as in a blank program.
+model::Program ProgramOfImage(const LineImage& image);
+
+// Reads a program file into the memory of the unit set up: its lines, and the timer panel
+// settings an executing MCU times with. Returns an error text, empty on success.
+std::string LoadMemory(const std::string& path, UnitSetup& setup);
 
 // Writes image as a program file (names and panels as in a blank program).
 std::string SaveImage(const std::string& path, const LineImage& image);

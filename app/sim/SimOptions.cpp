@@ -37,6 +37,10 @@ constexpr const char* kUsage =
     "  --trace FILE               run mode reports: lines 'PAGE LINE' (page A..F or a\n"
     "                             number sent as it is, line number from 1); default: walk\n"
     "                             page A of the memory\n"
+    "  --execute                  run mode executes the program in memory on the simulator\n"
+    "                             (its timers with the --memory file's panel settings, every\n"
+    "                             input off) and reports, every trace interval, the line each\n"
+    "                             page ran last; not with --trace\n"
     "  --trace-order page|line|alternate\n"
     "                             byte order of reports with the newer interface (page)\n"
     "  --trace-repeat N           reports per line when walking page A (2)\n"
@@ -197,6 +201,10 @@ std::string ParseSimOptions(const std::vector<std::string>& args, SimOptions& op
             options.Pace = true;
             continue;
         }
+        if (arg == "--execute") {
+            s.Execute = true;
+            continue;
+        }
         const auto option = valued.find(arg);
         if (option == valued.end())
             return "unknown option '" + arg + "'";
@@ -205,6 +213,8 @@ std::string ParseSimOptions(const std::vector<std::string>& args, SimOptions& op
         if (!option->second(args[++i]))
             return "bad value '" + args[i] + "' for " + arg;
     }
+    if (s.Execute && !options.TraceFile.empty())
+        return "--execute and --trace exclude each other";
     if (s.Exchange != PpExchange::None) {
         if (kindGiven && s.Kind != UnitKind::Pp)
             return "--pp-send and --pp-receive are for --unit pp";

@@ -16,6 +16,11 @@ constexpr int kPageMark = 210;
 
 TraceSource::TraceSource(const UnitSetup& setup) : setup_(setup) {}
 
+void TraceSource::Start(const LineImage& memory, Time now) {
+    if (setup_.Execute)
+        executed_.emplace(memory, setup_.TimerSettings, now);
+}
+
 TracePoint TraceSource::NextPoint(const LineImage& memory) {
     if (!setup_.Trace.empty()) {
         const TracePoint point = setup_.Trace[scriptIndex_];
@@ -31,18 +36,33 @@ TracePoint TraceSource::NextPoint(const LineImage& memory) {
     return point;
 }
 
-std::array<uint8_t, 2> TraceSource::Next(const LineImage& memory) {
-    const TracePoint point = NextPoint(memory);
+std::vector<uint8_t> TraceSource::Next(const LineImage& memory, Time now) {
+    std::vector<uint8_t> bytes;
+    if (executed_) {
+        for (const TracePoint& point : executed_->Advance(now))
+            Encode(point, bytes);
+    } else {
+        Encode(NextPoint(memory), bytes);
+    }
+    return bytes;
+}
+
+void TraceSource::Encode(const TracePoint& point, std::vector<uint8_t>& bytes) {
     const auto offset = static_cast<uint8_t>(point.Offset);
-    if (setup_.InterfaceVersion <= 1)
-        return {static_cast<uint8_t>(point.Page), offset};
+    if (setup_.InterfaceVersion <= 1) {
+        bytes.insert(bytes.end(), {static_cast<uint8_t>(point.Page), offset});
+        return;
+    }
     const auto page = static_cast<uint8_t>(point.Page + kPageMark);
     bool lineFirst = setup_.Order == TraceOrder::LineFirst;
     if (setup_.Order == TraceOrder::Alternate) {
         lineFirst = lineFirst_;
         lineFirst_ = !lineFirst_;
     }
-    return lineFirst ? std::array<uint8_t, 2>{offset, page} : std::array<uint8_t, 2>{page, offset};
+    if (lineFirst)
+        bytes.insert(bytes.end(), {offset, page});
+    else
+        bytes.insert(bytes.end(), {page, offset});
 }
 
 }  // namespace sim

@@ -109,7 +109,7 @@ void UnitEmulator::Tick(Time now) {
     if (phase_ != Phase::Connected)
         return;
     if (running_ && now >= nextTrace_) {
-        for (uint8_t byte : trace_.Next(memory_))
+        for (uint8_t byte : trace_.Next(memory_, now))
             Send(byte);
         nextTrace_ = now + setup_.TraceInterval;
     }
@@ -285,6 +285,7 @@ void UnitEmulator::Carry(const Frame& frame, Time now) {
             break;
         case kRun:
             running_ = true;
+            trace_.Start(memory_, now);
             nextTrace_ = now + setup_.TraceInterval;
             break;
         default:

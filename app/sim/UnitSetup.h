@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/PageGeometry.h"
+#include "model/PanelTables.h"
 
 namespace sim {
 
@@ -57,7 +58,10 @@ struct UnitSetup {
 
     LineImage Memory{};  // the program lines an MCU or PP holds at start
 
-    std::vector<TracePoint> Trace;  // empty: walk page A of the memory
+    std::vector<TracePoint> Trace;  // empty: walk page A of the memory, or execute it
+    // Run mode executes the program in memory and reports the lines it runs.
+    bool Execute = false;
+    model::PanelTables TimerSettings;  // the set times an executing MCU's timers run for
     TraceOrder Order = TraceOrder::PageFirst;
     int TraceRepeat = 2;  // reports per line while walking page A
     Millis TraceInterval{100};

@@ -31,7 +31,7 @@ int StopSignals() {
 
 std::string LoadFiles(sim::SimOptions& options) {
     if (!options.MemoryFile.empty()) {
-        const std::string error = sim::LoadImage(options.MemoryFile, options.Setup.Memory);
+        const std::string error = sim::LoadMemory(options.MemoryFile, options.Setup);
         if (!error.empty())
             return error;
     }

@@ -31,6 +31,8 @@ Command DiffCommand();
 Command XrefCommand();
 // compare: the MCU's program against a file.
 Command CompareCommand();
+// simulate: a program run on the simulator.
+Command SimulateCommand();
 
 // connect, the transfers, run and ports: the commands over the serial line.
 const std::vector<Command>& LinkCommands();

@@ -126,6 +126,7 @@ const std::vector<Command>& FileCommands() {
         PrintCommand(),
         DiffCommand(),
         XrefCommand(),
+        SimulateCommand(),
     };
     return commands;
 }

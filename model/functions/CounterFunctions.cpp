@@ -1,7 +1,10 @@
 // Counter lines (F 34..40).
+#include <algorithm>
 #include <cmath>
 
 #include "model/HardwareConfig.h"
+#include "model/LineText.h"
+#include "model/Machine.h"
 #include "model/Program.h"
 #include "model/TextFormat.h"
 #include "model/functions/Families.h"
@@ -13,12 +16,53 @@ namespace {
 
 constexpr int kCounterCount = 8;
 constexpr int kMessageLimit = 16;
+constexpr int kMostCount = 59999;
 
 void CheckModuleAndCounter(const LineContext& ctx, const PgmRecord& r, std::vector<LineError>& e) {
     if (!model::CounterModuleInstalled(ctx.program))
         e.push_back({60, ""});
     if (r.P1() % 16 > kCounterCount)
         e.push_back({61, ""});
+}
+
+// The counter numbered `number`, or 0 after stopping the page when that is none of the eight.
+int CounterOf(Machine& m, int number) {
+    if (number >= 1 && number <= kCounterCount)
+        return number;
+    m.Stop(ErrorMessageText(61));
+    return 0;
+}
+
+// Moves the count of the counter P1 names by `by`, within 0..kMostCount, and goes on.
+void CountBy(Machine& m, const PgmRecord& r, int by) {
+    if (const int c = CounterOf(m, r.P1())) {
+        m.SetCount(c, std::clamp(m.Count(c) + by, 0, kMostCount));
+        if (r.P3() == 1)
+            m.ShowCounter(c);
+        m.GoOn();
+    }
+}
+
+void RunIncrement(Machine& m, const PgmRecord& r) {
+    CountBy(m, r, 1);
+}
+
+void RunDecrement(Machine& m, const PgmRecord& r) {
+    CountBy(m, r, -1);
+}
+
+void RunReset(Machine& m, const PgmRecord& r) {
+    if (const int c = CounterOf(m, r.P1())) {
+        m.SetCount(c, 0);
+        m.GoOn();
+    }
+}
+
+void RunDisplay(Machine& m, const PgmRecord& r) {
+    if (const int c = CounterOf(m, r.P1())) {
+        m.ShowCounter(c);
+        m.GoOn();
+    }
 }
 
 std::string DescribeIncrement(const Program&, const PgmRecord& r) {
@@ -61,6 +105,16 @@ void CheckCompare(const LineContext& ctx, const PgmRecord& r, std::vector<LineEr
     CheckModuleAndCounter(ctx, r, e);
 }
 
+void RunAtOrAbove(Machine& m, const PgmRecord& r) {
+    if (const int c = CounterOf(m, r.P1() % 16))
+        rules::AfterCheck(m, m.Count(c) >= CompareValue(r), r.P3());
+}
+
+void RunAtOrBelow(Machine& m, const PgmRecord& r) {
+    if (const int c = CounterOf(m, r.P1() % 16))
+        rules::AfterCheck(m, m.Count(c) <= CompareValue(r), r.P3());
+}
+
 std::string DescribeMessage(const Program&, const PgmRecord& r) {
     return "Display Message " + Hex(r.P3()) + " on Counter Panel";
 }
@@ -74,6 +128,11 @@ void CheckMessage(const LineContext& ctx, const PgmRecord& r, std::vector<LineEr
         e.push_back({62, ""});
 }
 
+void RunMessage(Machine& m, const PgmRecord& r) {
+    m.ShowCounterMessage(rules::MessageNumber(r.P3()));
+    m.GoOn();
+}
+
 }  // namespace
 
 const std::vector<FunctionInfo>& Counter() {
@@ -82,14 +141,15 @@ const std::vector<FunctionInfo>& Counter() {
     constexpr LineFields counterAndFlag{{P::Counter, P::Unused, P::DisplayFlag}};
     constexpr LineFields compare{{P::Counter, P::Quantity, P::JumpLine}, Quantity::CompareValue};
     constexpr LineFields counter{{P::Counter, P::Unused, P::Unused}};
+    constexpr LineFields message{{P::Unused, P::Unused, P::Message}};
     static const std::vector<FunctionInfo> table{
-        {34, 34, kGroup, DescribeIncrement, CheckModuleAndCounter, counterAndFlag},
-        {35, 35, kGroup, DescribeDecrement, CheckModuleAndCounter, counterAndFlag},
-        {36, 36, kGroup, DescribeAtOrAbove, CheckCompare, compare},
-        {37, 37, kGroup, DescribeAtOrBelow, CheckCompare, compare},
-        {38, 38, kGroup, DescribeReset, CheckModuleAndCounter, counter},
-        {39, 39, kGroup, DescribeDisplay, CheckModuleAndCounter, counter},
-        {40, 40, kGroup, DescribeMessage, CheckMessage, {{P::Unused, P::Unused, P::Message}}},
+        {34, 34, kGroup, DescribeIncrement, CheckModuleAndCounter, RunIncrement, counterAndFlag},
+        {35, 35, kGroup, DescribeDecrement, CheckModuleAndCounter, RunDecrement, counterAndFlag},
+        {36, 36, kGroup, DescribeAtOrAbove, CheckCompare, RunAtOrAbove, compare},
+        {37, 37, kGroup, DescribeAtOrBelow, CheckCompare, RunAtOrBelow, compare},
+        {38, 38, kGroup, DescribeReset, CheckModuleAndCounter, RunReset, counter},
+        {39, 39, kGroup, DescribeDisplay, CheckModuleAndCounter, RunDisplay, counter},
+        {40, 40, kGroup, DescribeMessage, CheckMessage, RunMessage, message},
     };
     return table;
 }

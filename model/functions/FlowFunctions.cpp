@@ -1,4 +1,7 @@
 // Blank, Wait, Repeat Lines, Control a Page and End Page lines.
+#include "model/LineText.h"
+#include "model/Machine.h"
+#include "model/PageGeometry.h"
 #include "model/Program.h"
 #include "model/TextFormat.h"
 #include "model/functions/Families.h"
@@ -20,6 +23,14 @@ std::string DescribeEndPage(const Program&, const PgmRecord&) {
 
 void CheckNothing(const LineContext&, const PgmRecord&, std::vector<LineError>&) {}
 
+void RunBlank(Machine& m, const PgmRecord&) {
+    m.GoOn();
+}
+
+void RunEndPage(Machine& m, const PgmRecord&) {
+    m.EndPage();
+}
+
 std::string DescribeWait(const Program&, const PgmRecord& r) {
     const double seconds = (r.P1() * 256 + r.P2()) + r.P3() / 100.0;
     return "Wait " + Fix2(seconds) + rules::SecondsUnit(seconds);
@@ -29,6 +40,16 @@ void CheckWait(const LineContext&, const PgmRecord& r, std::vector<LineError>& e
     if (rules::Hundredths(r.P1() * 256L + r.P2(), r.P3()) > rules::kMaxHundredths) {
         e.push_back({40, ""});
     }
+}
+
+// The line runs once a step for as many steps as its time; it counts them in its memory, so
+// that a frozen page's wait is paused. Waits of 0.00 and 0.01 take one step.
+void RunWait(Machine& m, const PgmRecord& r) {
+    long& steps = m.LineMemory();
+    if (m.FirstRun())
+        steps = 0;
+    if (++steps >= rules::Hundredths(r.P1() * 256L + r.P2(), r.P3()))
+        m.GoOn();
 }
 
 long RepeatCount(const PgmRecord& r) {
@@ -47,6 +68,18 @@ void CheckRepeat(const LineContext& ctx, const PgmRecord& r, std::vector<LineErr
     rules::CheckPageLimit(pageA, r.P1() > (pageA ? 199 : 74), e);
     if (RepeatCount(r) > MaxQuantity(Quantity::RepeatCount))
         e.push_back({41, ""});
+}
+
+// The memory counts the times the line went back; it starts again once the page passes.
+void RunRepeat(Machine& m, const PgmRecord& r) {
+    long& repeated = m.LineMemory();
+    if (repeated < RepeatCount(r)) {
+        ++repeated;
+        m.JumpTo(r.P1() + 1);
+    } else {
+        repeated = 0;
+        m.GoOn();
+    }
 }
 
 std::string DescribeControlPage(const Program&, const PgmRecord& r) {
@@ -75,10 +108,29 @@ void CheckControlPage(const LineContext&, const PgmRecord& r, std::vector<LineEr
         rules::CheckPageLimit(false, r.P3() > 74, e);
 }
 
+// The acting page goes on before the action, so a page that freezes itself goes on after
+// the Freeze line when thawed.
+void RunControlPage(Machine& m, const PgmRecord& r) {
+    const int page = r.P1();
+    if (page < 1 || page > kPageCount) {
+        m.Stop("There is no page " + Dec(page) + " to control.");
+        return;
+    }
+    const int line = r.P3() + 1;
+    const auto action = static_cast<PageAction>(r.P2());
+    if (action == PageAction::Move && line > PageCapacity(page - 1)) {
+        m.Stop(ErrorMessageText(page == 1 ? 10 : 11));
+        return;
+    }
+    m.GoOn();
+    m.ControlPage(page, action, line);
+}
+
 // Control a Page (F 11): the action is P2, and only a move names a line, in P3.
-FunctionInfo PageAction(int action, Param p3) {
+FunctionInfo PageControl(int action, Param p3) {
     const LineFields fields{{Param::Page, Param::Operation, p3}};
-    return {11,     11,    FunctionGroup::ControlPage, DescribeControlPage, CheckControlPage,
+    const ExecuteFn run = action == kOtherOperation ? rules::RunUnreadable : RunControlPage;
+    return {11,     11,    FunctionGroup::ControlPage, DescribeControlPage, CheckControlPage, run,
             fields, action};
 }
 
@@ -90,15 +142,15 @@ const std::vector<FunctionInfo>& Flow() {
     constexpr LineFields wait{{P::Quantity, P::Quantity, P::Quantity}, Quantity::WaitTime};
     constexpr LineFields repeat{{P::LineOffset, P::Quantity, P::Quantity}, Quantity::RepeatCount};
     static const std::vector<FunctionInfo> table{
-        {0, 0, FunctionGroup::Blank, DescribeBlank, CheckNothing, nothing},
-        {9, 9, FunctionGroup::Wait, DescribeWait, CheckWait, wait},
-        {10, 10, FunctionGroup::RepeatLines, DescribeRepeat, CheckRepeat, repeat},
-        PageAction(1, P::Unused),
-        PageAction(2, P::Unused),
-        PageAction(3, P::Unused),
-        PageAction(kMovePage, P::LineOffset),
-        PageAction(kOtherOperation, P::Unused),
-        {12, 12, FunctionGroup::EndPage, DescribeEndPage, CheckNothing, nothing},
+        {0, 0, FunctionGroup::Blank, DescribeBlank, CheckNothing, RunBlank, nothing},
+        {9, 9, FunctionGroup::Wait, DescribeWait, CheckWait, RunWait, wait},
+        {10, 10, FunctionGroup::RepeatLines, DescribeRepeat, CheckRepeat, RunRepeat, repeat},
+        PageControl(1, P::Unused),
+        PageControl(2, P::Unused),
+        PageControl(3, P::Unused),
+        PageControl(kMovePage, P::LineOffset),
+        PageControl(kOtherOperation, P::Unused),
+        {12, 12, FunctionGroup::EndPage, DescribeEndPage, CheckNothing, RunEndPage, nothing},
     };
     return table;
 }

@@ -1,4 +1,6 @@
 // Check Input and Compare Inputs lines.
+#include "model/HardwareConfig.h"
+#include "model/Machine.h"
 #include "model/Program.h"
 #include "model/TextFormat.h"
 #include "model/functions/Families.h"
@@ -22,6 +24,10 @@ void CheckDigitalCheck(const LineContext& ctx, const PgmRecord& r, std::vector<L
         e.push_back({22, ""});
 }
 
+void RunDigitalCheck(Machine& m, const PgmRecord& r) {
+    rules::AfterCheck(m, m.InputOn(BcdNumber(r.P1())) == (r.P2() != 0), r.P3());
+}
+
 std::string DescribeLevel(const Program& program, const PgmRecord& r, const char* direction) {
     return "Check Input " + IOText(program, r.P1(), kInput) + " for voltage " + direction + " " +
            Fix2(r.P2() * 0.04) + rules::JumpText(r.P3());
@@ -41,6 +47,19 @@ void CheckLevel(const LineContext& ctx, const PgmRecord& r, std::vector<LineErro
         e.push_back({21, ""});
     if (r.P2() > 255)
         e.push_back({23, ""});
+}
+
+// A level is P2 steps of 0.04 V; the input must be strictly beyond it.
+constexpr int kCentivoltsPerStep = 4;
+
+void RunAbove(Machine& m, const PgmRecord& r) {
+    const int volts = m.InputCentivolts(BcdNumber(r.P1()));
+    rules::AfterCheck(m, volts > r.P2() * kCentivoltsPerStep, r.P3());
+}
+
+void RunBelow(Machine& m, const PgmRecord& r) {
+    const int volts = m.InputCentivolts(BcdNumber(r.P1()));
+    rules::AfterCheck(m, volts < r.P2() * kCentivoltsPerStep, r.P3());
 }
 
 const char* CompareSuffix(int f) {
@@ -82,6 +101,34 @@ void CheckCompare(const LineContext& ctx, const PgmRecord& r, std::vector<LineEr
     }
 }
 
+// Compare Inputs has no jump line: it waits until its inputs agree.
+void RunCompare(Machine& m, const PgmRecord& r) {
+    const auto onCount = [&m](int bcdByte) { return m.InputOn(BcdNumber(bcdByte)) ? 1 : 0; };
+    int inputs = 2;
+    int on = onCount(r.P1()) + onCount(r.P2());
+    if (r.P3() >= 1) {
+        ++inputs;
+        on += onCount(r.P3());
+    }
+    bool holds = false;
+    switch (r.F()) {
+        case 2:
+            holds = on == inputs;
+            break;
+        case 3:
+            holds = on == 0;
+            break;
+        case 4:
+            holds = on > 0;
+            break;
+        default:
+            holds = on < inputs;
+            break;
+    }
+    if (holds)
+        m.GoOn();
+}
+
 }  // namespace
 
 const std::vector<FunctionInfo>& Inputs() {
@@ -93,13 +140,14 @@ const std::vector<FunctionInfo>& Inputs() {
     constexpr LineFields inputs{{P::Input, P::Input, P::Input}};
     constexpr FunctionGroup kCompare = FunctionGroup::CompareInputs;
     static const std::vector<FunctionInfo> table{
-        {1, 1, FunctionGroup::CheckInput, DescribeDigitalCheck, CheckDigitalCheck, status},
-        {13, 13, FunctionGroup::CheckInput, DescribeAbove, CheckLevel, level},
-        {14, 14, FunctionGroup::CheckInput, DescribeBelow, CheckLevel, level},
-        {2, 2, kCompare, DescribeCompare, CheckCompare, inputs},
-        {3, 3, kCompare, DescribeCompare, CheckCompare, inputs},
-        {4, 4, kCompare, DescribeCompare, CheckCompare, inputs},
-        {5, 5, kCompare, DescribeCompare, CheckCompare, inputs},
+        {1, 1, FunctionGroup::CheckInput, DescribeDigitalCheck, CheckDigitalCheck, RunDigitalCheck,
+         status},
+        {13, 13, FunctionGroup::CheckInput, DescribeAbove, CheckLevel, RunAbove, level},
+        {14, 14, FunctionGroup::CheckInput, DescribeBelow, CheckLevel, RunBelow, level},
+        {2, 2, kCompare, DescribeCompare, CheckCompare, RunCompare, inputs},
+        {3, 3, kCompare, DescribeCompare, CheckCompare, RunCompare, inputs},
+        {4, 4, kCompare, DescribeCompare, CheckCompare, RunCompare, inputs},
+        {5, 5, kCompare, DescribeCompare, CheckCompare, RunCompare, inputs},
     };
     return table;
 }

@@ -2,6 +2,8 @@
 #include "model/functions/LineRules.h"
 
 #include "model/HardwareConfig.h"
+#include "model/LineText.h"
+#include "model/Machine.h"
 #include "model/Program.h"
 #include "model/TextFormat.h"
 
@@ -64,6 +66,17 @@ bool IsAnalog(const LineContext& ctx, int bcdByte, model::Direction d) {
 
 bool IsDigital(const LineContext& ctx, int bcdByte, model::Direction d) {
     return model::KindOfBcd(ctx.program, bcdByte, d) == model::kDigital;
+}
+
+void AfterCheck(Machine& m, bool holds, int jumpLine) {
+    if (holds)
+        m.GoOn();
+    else if (jumpLine > 0)
+        m.JumpTo(jumpLine);
+}
+
+void RunUnreadable(Machine& m, const PgmRecord&) {
+    m.Stop(ErrorMessageText(0));
 }
 
 }  // namespace model::rules

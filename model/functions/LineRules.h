@@ -47,4 +47,12 @@ void CheckInstalled(const LineContext& ctx, int bcdByte, model::Direction d, int
 bool IsAnalog(const LineContext& ctx, int bcdByte, model::Direction d);
 bool IsDigital(const LineContext& ctx, int bcdByte, model::Direction d);
 
+// A check line run: on when its condition holds; otherwise to its jump line, or, without
+// one, the same line again at the next step.
+void AfterCheck(Machine& m, bool holds, int jumpLine);
+
+// A line the controller cannot read (an unknown code, or an operation its code does not have)
+// stops its page.
+void RunUnreadable(Machine& m, const PgmRecord& r);
+
 }  // namespace model::rules

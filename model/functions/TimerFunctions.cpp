@@ -1,5 +1,7 @@
 // Timer lines (F 32): the operation is P2, the timer 160 + its number in P1.
 #include "model/HardwareConfig.h"
+#include "model/LineText.h"
+#include "model/Machine.h"
 #include "model/Program.h"
 #include "model/TextFormat.h"
 #include "model/functions/Families.h"
@@ -54,10 +56,73 @@ void CheckTimer(const LineContext& ctx, const PgmRecord& r, std::vector<LineErro
         e.push_back({51, ""});
 }
 
+// The timer P1 names, or 0 after stopping the page when it names none of the eight.
+int TimerOf(Machine& m, const PgmRecord& r) {
+    const int timer = r.P1() - kTimerBase;
+    if (timer >= 1 && timer <= kTimerCount)
+        return timer;
+    m.Stop(ErrorMessageText(51));
+    return 0;
+}
+
+void RunCheckOff(Machine& m, const PgmRecord& r) {
+    if (const int t = TimerOf(m, r))
+        rules::AfterCheck(m, !m.TimerRunning(t), r.P3());
+}
+
+void RunCheckOn(Machine& m, const PgmRecord& r) {
+    if (const int t = TimerOf(m, r))
+        rules::AfterCheck(m, m.TimerRunning(t), r.P3());
+}
+
+// Does `act` to the timer P1 names and goes on.
+void ActAndGoOn(Machine& m, const PgmRecord& r, void (Machine::*act)(int)) {
+    if (const int t = TimerOf(m, r)) {
+        (m.*act)(t);
+        m.GoOn();
+    }
+}
+
+void RunFreeze(Machine& m, const PgmRecord& r) {
+    ActAndGoOn(m, r, &Machine::FreezeTimer);
+}
+
+void RunThaw(Machine& m, const PgmRecord& r) {
+    ActAndGoOn(m, r, &Machine::ThawTimer);
+}
+
+void RunStart(Machine& m, const PgmRecord& r) {
+    if (const int t = TimerOf(m, r)) {
+        m.StartTimer(t);
+        if (r.P3() == 1)
+            m.ShowTimer(t);
+        m.GoOn();
+    }
+}
+
+// Stays on its line while the timer runs, a frozen one included.
+void RunWaitFor(Machine& m, const PgmRecord& r) {
+    if (const int t = TimerOf(m, r)) {
+        if (r.P3() == 1)
+            m.ShowTimer(t);
+        if (!m.TimerRunning(t))
+            m.GoOn();
+    }
+}
+
+void RunDisplay(Machine& m, const PgmRecord& r) {
+    ActAndGoOn(m, r, &Machine::ShowTimer);
+}
+
+void RunMessage(Machine& m, const PgmRecord& r) {
+    m.ShowTimerMessage(rules::MessageNumber(r.P3()));
+    m.GoOn();
+}
+
 // One entry per operation (P2); P1 names the timer except on a message line.
-FunctionInfo Operation(int operation, Param p1, Param p3) {
+FunctionInfo Operation(int operation, ExecuteFn run, Param p1, Param p3) {
     const LineFields fields{{p1, Param::Operation, p3}};
-    return {32, 32, FunctionGroup::Timer, DescribeTimer, CheckTimer, fields, operation};
+    return {32, 32, FunctionGroup::Timer, DescribeTimer, CheckTimer, run, fields, operation};
 }
 
 }  // namespace
@@ -65,15 +130,15 @@ FunctionInfo Operation(int operation, Param p1, Param p3) {
 const std::vector<FunctionInfo>& Timer() {
     using P = Param;
     static const std::vector<FunctionInfo> table{
-        Operation(0, P::Timer, P::JumpLine),
-        Operation(1, P::Timer, P::JumpLine),
-        Operation(2, P::Timer, P::Unused),
-        Operation(3, P::Timer, P::Unused),
-        Operation(4, P::Timer, P::DisplayFlag),
-        Operation(5, P::Timer, P::DisplayFlag),
-        Operation(6, P::Timer, P::Unused),
-        Operation(kDisplayMessage, P::Unused, P::Message),
-        Operation(kOtherOperation, P::Unused, P::Unused),
+        Operation(0, RunCheckOff, P::Timer, P::JumpLine),
+        Operation(1, RunCheckOn, P::Timer, P::JumpLine),
+        Operation(2, RunFreeze, P::Timer, P::Unused),
+        Operation(3, RunThaw, P::Timer, P::Unused),
+        Operation(4, RunStart, P::Timer, P::DisplayFlag),
+        Operation(5, RunWaitFor, P::Timer, P::DisplayFlag),
+        Operation(6, RunDisplay, P::Timer, P::Unused),
+        Operation(kDisplayMessage, RunMessage, P::Unused, P::Message),
+        Operation(kOtherOperation, rules::RunUnreadable, P::Unused, P::Unused),
     };
     return table;
 }
