@@ -61,6 +61,7 @@ MainMenus BuildMainMenus(QMenuBar* bar, QWidget* owner) {
     m.FileReadCtr = AddItem(m.FileRead, "Read &Counter data from CIM", "mnuFileReadCtr");
     m.FileCompare = AddItem(file, "&Compare with MCU", "mnuFileCompare");
     m.FileRun = AddItem(file, "Run Pro&gram", "mnuFileRun");
+    m.FileSimulate = AddItem(file, "Si&mulate", "mnuFileSimulate");
     file->addSeparator();
     m.FileExit = AddItem(file, "E&xit", "mnuFileExit");
     m.FileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -136,7 +137,7 @@ void EnableMenus(const MainMenus& m, const MenuConditions& now) {
     // may replace the program or the page it comes from.
     const bool idle = !comm::MeaningOf(now.Link).Running && !now.Transferring;
     for (QAction* action : {m.FileNew, m.FileOpen, m.SetupIO, m.SetupBIOS, m.SetupComm,
-                            m.SetupConnect, m.HelpTour, m.HelpAbout})
+                            m.SetupConnect, m.HelpTour, m.HelpAbout, m.FileSimulate})
         action->setEnabled(idle);
     m.SetupRTP->setEnabled(idle && now.TimerModule);
     m.SetupRCP->setEnabled(idle && now.CounterModule);

@@ -31,6 +31,7 @@ struct MainMenus {
     QAction* FileReadCtr = nullptr;
     QAction* FileCompare = nullptr;  // beyond the controller's own menus
     QAction* FileRun = nullptr;
+    QAction* FileSimulate = nullptr;  // beyond the controller's own menus
     QAction* FileExit = nullptr;
     QAction* EditUndo = nullptr;
     QAction* EditRedo = nullptr;

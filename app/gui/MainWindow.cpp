@@ -22,6 +22,7 @@
 #include "app/gui/HelpBrowser.h"
 #include "app/gui/LinkController.h"
 #include "app/gui/PageRowDelegate.h"
+#include "app/gui/SimulatorWindow.h"
 #include "app/gui/Tour.h"
 #include "app/gui/WhereUsedDialog.h"
 #include "app/shell/AboutText.h"
@@ -195,6 +196,7 @@ void MainWindow::ConnectCommands() {
             [this] { Step("Change BIOS Registers", [this] { ChangeBiosRegisters(); }); });
     connect(menus_.FilePrint, &QAction::triggered, this, [this] { files_.Print(this); });
     connect(menus_.HelpContents, &QAction::triggered, this, &MainWindow::ShowHelp);
+    connect(menus_.FileSimulate, &QAction::triggered, this, &MainWindow::Simulate);
     connect(menus_.HelpTour, &QAction::triggered, this,
             [this] { Tour(*this, settings_, DataFolder()).Run(); });
     connect(menus_.HelpAbout, &QAction::triggered, this, &MainWindow::ShowAbout);
@@ -729,6 +731,30 @@ void MainWindow::AcceptChange() {
         if (isVisible())
             lstPage_->setFocus();
     });
+}
+
+// ----- the simulator
+
+// The editor waits while the program runs on the PC; each page's line is marked when the page
+// is on display, as the trace marks it.
+void MainWindow::Simulate() {
+    session_.CancelChange();
+    ShowLoadedLine();
+    SimulatorWindow window(
+        program_,
+        [this](int page, int line) {
+            if (page != session_.State().CurPage)
+                return;
+            for (int row = 0; row < lstPage_->count(); ++row) {
+                if (lstPage_->item(row)->data(Qt::UserRole).toInt() == line) {
+                    ShowTracedRow(row);
+                    return;
+                }
+            }
+        },
+        this);
+    window.exec();
+    ShowTracedRow(-1);
 }
 
 // ----- where used

@@ -160,6 +160,7 @@ class MainWindow : public QMainWindow, public FileCommandHost {
     void Restore(bool (editor::UndoHistory::*step)(model::Program&));
     void ShowUndoItems();
     void OfferWhereUsed(int row);
+    void Simulate();
     void ShowWhereUsed(const model::UsedItem& item, const QString& name);
 
     model::Program& program_;

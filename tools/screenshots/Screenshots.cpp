@@ -3,16 +3,19 @@
 // editor, at the window's smallest size with the Counter compare, and running the plant program
 // on an emulated MCU with its traced line marked while the editor shows another; then the I/O
 // setup, names, input speed and BIOS register dialogs on the plant's hardware, and its timer and
-// counter panels; the help window, a tour slide and the about box. Writes each as a
+// counter panels; the help window, a tour slide and the about box; the sample program in the
+// simulator. Writes each as a
 // PNG into FOLDER. The settings it makes live in a folder of its own, so that the user's stay as
 // they are.
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPixmap>
+#include <QPushButton>
 #include <QSettings>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -23,10 +26,12 @@
 #include "app/gui/LinkController.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/QtSettingsStore.h"
+#include "app/gui/SimulatorWindow.h"
 #include "app/gui/SlideWindow.h"
 #include "app/gui/UnattendedDialogs.h"
 #include "app/sim/SimFiles.h"
 #include "app/sim/UnitThread.h"
+#include "files/ProgramFile.h"
 #include "hardware/qt/BiosRegisterDialog.h"
 #include "hardware/qt/IONamesDialog.h"
 #include "hardware/qt/IOSetupDialog.h"
@@ -247,6 +252,31 @@ int main(int argc, char** argv) {
                             &window);
         about.show();
         ok = Save(about, folder, "about.png") && ok;
+    }
+
+    {
+        // The sample bottling line a few seconds after START, with its safety contacts made,
+        // air, and a bottle under the nozzle.
+        model::Program demo;
+        if (files::LoadProgram(demo, ZOLT_SOURCE_DIR "/Demo/Zolt_demo.zlp").Complete) {
+            model::RebuildIOType(demo);
+            gui::SimulatorWindow simulator(
+                demo, [](int, int) {}, &window);
+            simulator.resize(980, 720);
+            simulator.show();
+            for (int input : {2, 3, 4, 24, 1, 5}) {
+                for (QCheckBox* box : simulator.findChildren<QCheckBox*>("chkSimIn")) {
+                    if (box->property("index").toInt() == input)
+                        box->setChecked(true);
+                }
+            }
+            auto* step = simulator.findChild<QPushButton*>("cmdSimStep");
+            for (int i = 0; i < 600; ++i)
+                step->click();
+            ok = Save(simulator, folder, "simulator.png") && ok;
+        } else {
+            ok = false;
+        }
     }
 
     selectLine(1);

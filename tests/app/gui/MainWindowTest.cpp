@@ -294,4 +294,29 @@ TEST_F(MainWindowTest, HardwareAndPanelsSetInTheirWindowsSurviveSaveAndOpen) {
         EXPECT_NE(listing.find(seen), std::string::npos) << seen;
 }
 
+// The simulator's window reaches the run: an input switched on lets the waiting check go on,
+// and the next step turns the output's lamp on.
+TEST_F(MainWindowTest, SimulatorSwitchesReachTheRunAndLampsShowIt) {
+    model::Program program2 = testpage::ProgramWithLines(0, 2);
+    program2.PgmData[0].Code = {1, 0x01, 1, 0};    // Check Input 1 For Status ON
+    program2.PgmData[1].Code = {255, 0x02, 0, 0};  // Turn ON Output 2
+    Use(program2);
+    QString lamp, page;
+    testgui::WhenShown("frmSimulator", window.get(), [&](QWidget* sim) {
+        const auto step = [sim] {
+            QTest::mouseClick(sim->findChild<QPushButton*>("cmdSimStep"), Qt::LeftButton);
+        };
+        step();
+        IndexedChild<QCheckBox>(sim, "chkSimIn", 1)->click();
+        step();
+        step();
+        lamp = IndexedChild<QLabel>(sim, "lblSimOut", 2)->accessibleName();
+        page = IndexedChild<QLabel>(sim, "lblSimPage", 0)->text();
+        sim->findChild<QPushButton*>("cmdSimClose")->click();
+    });
+    Trigger("mnuFileSimulate");
+    EXPECT_EQ(lamp, "on");
+    EXPECT_EQ(page, "line 3, running");
+}
+
 }  // namespace
