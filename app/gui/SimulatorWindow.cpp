@@ -40,6 +40,15 @@ QString NameOf(const model::Program& program, int number, model::Direction d) {
                                            : prefix + QString::number(number) + " " + name;
 }
 
+// A column of inputs or outputs, scrolled when the plant has more than the window shows.
+QWidget* Scrolled(QWidget* column, QWidget* parent) {
+    auto* scroll = new QScrollArea(parent);
+    scroll->setWidget(column);
+    scroll->setWidgetResizable(true);
+    scroll->setMinimumWidth(220);
+    return scroll;
+}
+
 QGroupBox* Frame(const QString& title, QWidget* parent, QGridLayout*& grid) {
     auto* frame = new QGroupBox(title, parent);
     grid = new QGridLayout(frame);
@@ -157,11 +166,7 @@ QWidget* SimulatorWindow::BuildInputs() {
         inputs_.push_back(control);
     }
     grid->setRowStretch(row, 1);
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidget(frame);
-    scroll->setWidgetResizable(true);
-    scroll->setMinimumWidth(220);
-    return scroll;
+    return Scrolled(frame, this);
 }
 
 QWidget* SimulatorWindow::BuildOutputs() {
@@ -191,11 +196,7 @@ QWidget* SimulatorWindow::BuildOutputs() {
         outputs_.push_back(view);
     }
     grid->setRowStretch(row, 1);
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidget(frame);
-    scroll->setWidgetResizable(true);
-    scroll->setMinimumWidth(220);
-    return scroll;
+    return Scrolled(frame, this);
 }
 
 QWidget* SimulatorWindow::BuildPages() {
