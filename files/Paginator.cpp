@@ -1,6 +1,8 @@
 // Sheet breaks of the printed listing.
 #include "files/Paginator.h"
 
+#include <algorithm>
+
 #include "model/HardwareConfig.h"
 
 namespace files {
@@ -96,6 +98,12 @@ class SheetWriter {
 };
 
 }  // namespace
+
+int RowsThatFit(double height, double topInches, double rowHeight, double unitsPerInch) {
+    constexpr double kBottomInches = 0.5;
+    const double room = height - (topInches + kBottomInches) * unitsPerInch;
+    return std::max(1, static_cast<int>(room / rowHeight));
+}
 
 std::array<bool, kPrintSectionCount> DefaultSections(const model::Program& program) {
     std::array<bool, kPrintSectionCount> sections{};

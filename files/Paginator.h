@@ -28,6 +28,10 @@ struct Sheet {
     std::vector<ListingRow> Rows;  // one per line of the printer's font, from the top margin
 };
 
+// Rows of `rowHeight` that fit on a sheet `height` high between the top margin and half an inch
+// above its bottom; at least one. Heights in any one unit, `unitsPerInch` of them to the inch.
+int RowsThatFit(double height, double topInches, double rowHeight, double unitsPerInch);
+
 // The pages, the setup data and the panels whose module is fitted: what a printout holds when
 // the user does not choose.
 std::array<bool, kPrintSectionCount> DefaultSections(const model::Program& program);

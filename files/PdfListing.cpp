@@ -11,7 +11,6 @@ namespace {
 
 constexpr double kCharWidth = 0.6;   // Courier's advance, in font sizes
 constexpr double kLineHeight = 1.2;  // rows apart, in font sizes
-constexpr double kBottomInches = 0.5;
 constexpr int kFirstFontObject = 3;  // after the catalogue and the page tree
 
 std::string Number(double value) {
@@ -92,8 +91,8 @@ class PdfObjects {
 }  // namespace
 
 int PdfRowsThatFit(const PdfSheetSetup& setup) {
-    const double room = setup.HeightPoints - (setup.TopInches + kBottomInches) * kPointsPerInch;
-    return std::max(1, static_cast<int>(room / (setup.FontPoints * kLineHeight)));
+    return RowsThatFit(setup.HeightPoints, setup.TopInches, setup.FontPoints * kLineHeight,
+                       kPointsPerInch);
 }
 
 std::string PdfDocument(const std::vector<Sheet>& sheets, const PdfSheetSetup& setup) {

@@ -733,6 +733,15 @@ void MainWindow::AcceptChange() {
     });
 }
 
+// The row of line `line` (1-based) of the page on display, -1 when it is not listed.
+int MainWindow::RowOfLine(int line) const {
+    for (int row = 0; row < lstPage_->count(); ++row) {
+        if (lstPage_->item(row)->data(Qt::UserRole).toInt() == line)
+            return row;
+    }
+    return -1;
+}
+
 // ----- the simulator
 
 // The editor waits while the program runs on the PC; each page's line is marked when the page
@@ -743,14 +752,8 @@ void MainWindow::Simulate() {
     SimulatorWindow window(
         program_,
         [this](int page, int line) {
-            if (page != session_.State().CurPage)
-                return;
-            for (int row = 0; row < lstPage_->count(); ++row) {
-                if (lstPage_->item(row)->data(Qt::UserRole).toInt() == line) {
-                    ShowTracedRow(row);
-                    return;
-                }
-            }
+            if (page == session_.State().CurPage)
+                ShowTracedRow(RowOfLine(line));
         },
         this);
     window.exec();
@@ -793,13 +796,10 @@ void MainWindow::ShowWhereUsed(const model::UsedItem& item, const QString& name)
     const auto [page, line] = *dialog.Picked();
     if (page != session_.State().CurPage)
         ChangePage(page);
-    for (int row = 0; row < lstPage_->count(); ++row) {
-        if (lstPage_->item(row)->data(Qt::UserRole).toInt() == line &&
-            session_.State().CurPage == page) {
-            lstPage_->setCurrentRow(row);
-            break;
-        }
-    }
+    // The page stays when an unsaved line was kept on the question.
+    const int row = RowOfLine(line);
+    if (session_.State().CurPage == page && row >= 0)
+        lstPage_->setCurrentRow(row);
 }
 
 // ----- undo and redo

@@ -161,6 +161,7 @@ class MainWindow : public QMainWindow, public FileCommandHost {
     void ShowUndoItems();
     void OfferWhereUsed(int row);
     void Simulate();
+    int RowOfLine(int line) const;
     void ShowWhereUsed(const model::UsedItem& item, const QString& name);
 
     model::Program& program_;

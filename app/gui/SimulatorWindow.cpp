@@ -19,6 +19,7 @@
 #include "model/Program.h"
 #include "model/TextFormat.h"
 #include "model/qt/FixedFont.h"
+#include "model/qt/Indexed.h"
 #include "model/qt/ModelText.h"
 
 namespace gui {
@@ -141,16 +142,12 @@ QWidget* SimulatorWindow::BuildInputs() {
         InputControl control{n};
         const QString name = NameOf(program_, n, model::kInput);
         if (kind == model::kDigital) {
-            control.Switch = new QCheckBox(name, frame);
-            control.Switch->setObjectName(QStringLiteral("chkSimIn"));
-            control.Switch->setProperty("index", n);
+            control.Switch = model::Indexed(new QCheckBox(name, frame), "chkSimIn", n);
             connect(control.Switch, &QCheckBox::toggled, this,
                     [this, n](bool on) { machine_->SetInput(n, on); });
             grid->addWidget(control.Switch, row++, 0, 1, 2);
         } else {
-            auto* slider = new QSlider(Qt::Horizontal, frame);
-            slider->setObjectName(QStringLiteral("sldSimIn"));
-            slider->setProperty("index", n);
+            auto* slider = model::Indexed(new QSlider(Qt::Horizontal, frame), "sldSimIn", n);
             slider->setRange(0, kMostCentivolts);
             slider->setAccessibleName(name);
             control.Level = slider;
@@ -180,15 +177,11 @@ QWidget* SimulatorWindow::BuildOutputs() {
         OutputView view{n};
         grid->addWidget(new QLabel(NameOf(program_, n, model::kOutput), frame), row, 1);
         if (kind == model::kDigital) {
-            view.Lamp = new QLabel(frame);
-            view.Lamp->setObjectName(QStringLiteral("lblSimOut"));
-            view.Lamp->setProperty("index", n);
+            view.Lamp = model::Indexed(new QLabel(frame), "lblSimOut", n);
             view.Lamp->setFixedSize(16, 16);
             grid->addWidget(view.Lamp, row++, 0);
         } else {
-            view.Bar = new QProgressBar(frame);
-            view.Bar->setObjectName(QStringLiteral("prgSimOut"));
-            view.Bar->setProperty("index", n);
+            view.Bar = model::Indexed(new QProgressBar(frame), "prgSimOut", n);
             view.Bar->setRange(0, 100);
             grid->addWidget(view.Bar, ++row, 0, 1, 2);
             ++row;
@@ -203,9 +196,7 @@ QWidget* SimulatorWindow::BuildPages() {
     QGridLayout* grid = nullptr;
     QGroupBox* frame = Frame(QStringLiteral("Pages"), this, grid);
     for (int p = 0; p < model::kPageCount; ++p) {
-        auto* state = new QLabel(frame);
-        state->setObjectName(QStringLiteral("lblSimPage"));
-        state->setProperty("index", p);
+        auto* state = model::Indexed(new QLabel(frame), "lblSimPage", p);
         grid->addWidget(new QLabel(QStringLiteral("Page ") + QChar(model::PageLetter(p)), frame), p,
                         0);
         grid->addWidget(state, p, 1);

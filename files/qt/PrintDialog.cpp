@@ -16,6 +16,7 @@
 
 #include "model/TextFormat.h"
 #include "model/qt/FilteredField.h"
+#include "model/qt/Indexed.h"
 #include "model/qt/ModelText.h"
 #include "model/qt/OkCancelRow.h"
 
@@ -50,9 +51,8 @@ PrintDialog::PrintDialog(PrintJob& job, const std::array<bool, kPrintSectionCoun
     auto* frame = new QGroupBox(QStringLiteral("Print"), this);
     auto* grid = new QGridLayout(frame);
     for (int s = 0; s < kPrintSectionCount; ++s) {
-        auto* box = new QCheckBox(QString::fromLatin1(kSectionCaptions[s]), frame);
-        box->setObjectName(QStringLiteral("chkPrnPage"));
-        box->setProperty("index", s);
+        auto* box = model::Indexed(new QCheckBox(QString::fromLatin1(kSectionCaptions[s]), frame),
+                                   "chkPrnPage", s);
         box->setEnabled(available[s]);
         box->setChecked(available[s] && job.Sections[s]);
         sections_[s] = box;

@@ -10,14 +10,9 @@
 
 namespace files {
 
-namespace {
-constexpr double kBottomInches = 0.5;
-}
-
 int RowsThatFit(QPagedPaintDevice& device, const QFont& font, double topInches) {
-    const QFontMetricsF metrics(font, &device);
-    const double room = device.height() - (topInches + kBottomInches) * device.logicalDpiY();
-    return std::max(1, static_cast<int>(room / metrics.lineSpacing()));
+    return files::RowsThatFit(device.height(), topInches,
+                              QFontMetricsF(font, &device).lineSpacing(), device.logicalDpiY());
 }
 
 bool PaintSheets(QPagedPaintDevice& device, const std::vector<Sheet>& sheets, const QFont& font,

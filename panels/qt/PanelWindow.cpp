@@ -18,6 +18,7 @@
 
 #include "model/FieldText.h"
 #include "model/qt/FilteredField.h"
+#include "model/qt/Indexed.h"
 #include "model/qt/ModelText.h"
 #include "model/qt/OkCancelRow.h"
 #include "panels/PanelValue.h"
@@ -40,9 +41,7 @@ QLabel* Heading(const QString& name, const QString& text, QWidget* parent) {
 QButtonGroup* NumberRow(const QString& name, int count, QWidget* parent, QHBoxLayout* row) {
     auto* group = new QButtonGroup(parent);
     for (int i = 0; i < count; ++i) {
-        auto* button = new QRadioButton(QString::number(i + 1), parent);
-        button->setObjectName(name);
-        button->setProperty("index", i);
+        auto* button = model::Indexed(new QRadioButton(QString::number(i + 1), parent), name, i);
         group->addButton(button, i);
         row->addWidget(button);
     }

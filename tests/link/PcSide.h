@@ -7,10 +7,12 @@
 
 namespace linktest {
 
+// Observer: what hears the link; one that does nothing by default.
+template <typename Observer = comm::LinkObserver>
 struct PcSide {
     comm::PosixSerialPort port;
     comm::SteadyClock clock;
-    comm::LinkObserver observer;
+    Observer observer;
     comm::LinkSession link{port, clock, pump, observer};
     comm::PollPump pump{port, clock, link};
 };

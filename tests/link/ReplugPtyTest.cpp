@@ -24,7 +24,7 @@ TEST(ReplugPty, PulledOutMidReadEndsItSayingSoAndConnectFindsTheAdapterAgain) {
     auto adapter = std::make_unique<sim::UnitThread>(setup, false);
     ASSERT_EQ(adapter->Error(), "");
     ASSERT_EQ(::symlink(adapter->DevicePath().c_str(), stableName.c_str()), 0);
-    linktest::PcSide pc;
+    linktest::PcSide<> pc;
     ASSERT_TRUE(pc.link.Connect(stableName, 0).Ok());
     ASSERT_TRUE(pc.link.WaitForUnit(5000).Ok());
 

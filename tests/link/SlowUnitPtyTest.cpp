@@ -16,7 +16,7 @@ TEST(SlowUnitPty, FirstLineIsAskedForTwiceAndTheNextOnceEachWithTheirOwnData) {
         setup.Memory[offset] = {uint8_t(10 + offset), 20, 30, 40};
     sim::UnitThread unit(setup, false);
     ASSERT_EQ(unit.Error(), "");
-    linktest::PcSide pc;
+    linktest::PcSide<> pc;
     ASSERT_TRUE(pc.link.Connect(unit.DevicePath(), 0).Ok());
     ASSERT_TRUE(pc.link.WaitForUnit(5000).Ok());
 

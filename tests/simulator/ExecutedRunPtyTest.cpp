@@ -8,23 +8,12 @@
 #include "app/sim/SimFiles.h"
 #include "app/sim/SimOptions.h"
 #include "app/sim/UnitThread.h"
-#include "link/LinkSession.h"
-#include "link/PollPump.h"
-#include "link/PosixSerialPort.h"
 #include "model/ProgramChecksum.h"
+#include "tests/link/PcSide.h"
 #include "tests/link/RecordingObserver.h"
 #include "tests/simulator/RunTrace.h"
 
 namespace {
-
-// The PC's side of the line, as zoltctl puts it together.
-struct PcSide {
-    comm::PosixSerialPort port;
-    comm::SteadyClock clock;
-    linktest::RecordingObserver observer;
-    comm::LinkSession link{port, clock, pump, observer};
-    comm::PollPump pump{port, clock, link};
-};
 
 // Page A waits 0.80 s on line 1, jumps from line 2 over line 3 to wait on line 4, and ends on
 // line 5: the trace reports each page's line every 100 ms, and the PC marks a line reported
@@ -41,7 +30,7 @@ TEST(ExecutedRunPty, MarksTheLinesTheProgramWaitsOnInTheOrderItRunsThem) {
     setup.Memory = sim::ImageOfProgram(program);
     sim::UnitThread unit(setup, false);
     ASSERT_EQ(unit.Error(), "");
-    PcSide pc;
+    linktest::PcSide<linktest::RecordingObserver> pc;
     ASSERT_TRUE(pc.link.Connect(unit.DevicePath(), 0).Ok());
     ASSERT_TRUE(pc.link.WaitForUnit(5000).Ok());
     comm::TraceView view;

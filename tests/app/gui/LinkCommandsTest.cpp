@@ -134,10 +134,7 @@ TEST_F(LinkCommandsTest, RunMarksTheReportedRowAndLeavesOnlyReset) {
 TEST_F(LinkCommandsTest, TourWithTheMcuConnectedRunsTheSampleProgramAfterTheSlides) {
     testfiles::ScratchFolder data;
     QDir(QString::fromStdString(data.Path())).mkpath(QStringLiteral("Demo/Tour"));
-    QFile slide(QString::fromStdString(data.File("Demo/Tour/slide01.htm")));
-    ASSERT_TRUE(slide.open(QIODevice::WriteOnly));
-    slide.write("<h1>Welcome</h1>");
-    slide.close();
+    testfiles::WriteBytes(data.File("Demo/Tour/slide01.htm"), "<h1>Welcome</h1>");
     model::Program sample = testpage::ProgramWithLines(0, 3);
     ASSERT_EQ(files::SaveProgram(sample, data.File("Demo/Zolt_demo.zlp")), "");
     settings.values[{"Key", "Directory"}] = data.Path();

@@ -23,11 +23,7 @@ class PresentationTest : public MainWindowTest {
         settings.values[{"Key", "Directory"}] = data.Path();
     }
     static QString Q(const std::string& text) { return QString::fromStdString(text); }
-    void Write(const char* name, const char* html) {
-        QFile file(Q(data.File(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(html);
-    }
+    void Write(const char* name, const char* html) { testfiles::WriteBytes(data.File(name), html); }
     // Answers the next question of the tour with its first or second button.
     void Answer(int button) {
         WhenShown("frmWelcome", window.get(), [button](QWidget* welcome) {
